@@ -1,0 +1,31 @@
+#pragma once
+
+#include <vector>
+
+namespace kestravon {
+
+// What one step of the game changed, so that a view repaints only that.
+struct GameChanges {
+    bool allCells = false;   // every cell (a new board or a new game)
+    std::vector<int> cells;  // cell numbers, when not allCells
+    bool face = false;
+    bool mineCounter = false;
+    bool elapsedTime = false;
+    bool levelMarks = false;
+
+    bool Empty() const {
+        return !allCells && cells.empty() && !face && !mineCounter && !elapsedTime && !levelMarks;
+    }
+};
+
+// The view of a game. It is told about changes before every message box, so
+// that the board is up to date while the box is open, and after every operation.
+class GameObserver {
+  public:
+    virtual ~GameObserver() = default;
+    virtual void GameChanged(const GameChanges& changes) = 0;
+    // The last step of a win at 超上級: show the best times without modality.
+    virtual void ShowBestTimesAfterWin() {}
+};
+
+}  // namespace kestravon

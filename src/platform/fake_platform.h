@@ -1,0 +1,55 @@
+#pragma once
+
+#include <deque>
+#include <functional>
+#include <map>
+#include <string>
+#include <tuple>
+#include <vector>
+
+#include "platform/platform.h"
+
+namespace kestravon {
+
+// A deterministic platform for tests: a clock that moves only when told to,
+// scripted random draws, message boxes that are recorded instead of shown and an
+// in-memory settings store.
+class FakePlatform final : public Platform {
+  public:
+    float ClockSeconds() override { return clock; }
+
+    void SeedRandomFromClock() override { ++seedCount; }
+    float DrawUniform() override;
+
+    void ShowMessage(std::string_view text) override;
+
+    std::string ReadSetting(std::string_view application, std::string_view section,
+                            std::string_view key, std::string_view fallback) override;
+    bool WriteSetting(std::string_view application, std::string_view section, std::string_view key,
+                      std::string_view text) override;
+
+    bool AnotherInstanceRunning() override { return anotherInstance; }
+
+    // Queues draws to be returned before the fallback sequence takes over.
+    void QueueDraws(std::initializer_list<float> draws);
+    void QueueDraws(const std::vector<float>& draws);
+
+    using SettingKey = std::tuple<std::string, std::string, std::string>;
+
+    float clock = 0.0f;
+    int seedCount = 0;
+    int drawCount = 0;
+    std::deque<float> queuedDraws;
+    // Draws after the queue runs dry come from a fixed-seed generator.
+    std::uint32_t fallbackState = 12345u;
+
+    std::vector<std::string> messages;
+    // Runs while a message box is "open", e.g. to advance the clock and tick.
+    std::function<void(std::string_view)> whileMessageOpen;
+
+    std::map<SettingKey, std::string> settings;
+    bool failWrites = false;
+    bool anotherInstance = false;
+};
+
+}  // namespace kestravon

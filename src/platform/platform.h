@@ -1,0 +1,37 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace kestravon {
+
+// Everything the program needs of the operating system, behind one interface so
+// that the game can be driven deterministically in tests.
+class Platform {
+  public:
+    virtual ~Platform() = default;
+
+    // Time of day in seconds since local midnight, with a fraction.
+    virtual float ClockSeconds() = 0;
+
+    // Reseeds the random generator from the current time of day.
+    virtual void SeedRandomFromClock() = 0;
+    // Next uniform draw u with 0 <= u < 1 (never 1).
+    virtual float DrawUniform() = 0;
+
+    // Shows a message box with one OK button, no icon and the title "Kestravon"
+    // and returns when the player has closed it. Lines are separated by "\r\n".
+    virtual void ShowMessage(std::string_view text) = 0;
+
+    // Per-user settings store: the stored text, or `fallback` when there is none.
+    virtual std::string ReadSetting(std::string_view application, std::string_view section,
+                                    std::string_view key, std::string_view fallback) = 0;
+    // Creates or replaces a setting. Returns false when the store could not be written.
+    virtual bool WriteSetting(std::string_view application, std::string_view section,
+                              std::string_view key, std::string_view text) = 0;
+
+    // Whether another copy of the program is already running for this user.
+    virtual bool AnotherInstanceRunning() = 0;
+};
+
+}  // namespace kestravon

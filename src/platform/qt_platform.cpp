@@ -1,0 +1,83 @@
+#include "platform/qt_platform.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QMessageBox>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QTime>
+
+namespace kestravon {
+
+namespace {
+
+QString ToQString(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QString SettingPath(std::string_view section, std::string_view key) {
+    return ToQString(section) + QLatin1Char('/') + ToQString(key);
+}
+
+}  // namespace
+
+QtPlatform::QtPlatform() = default;
+QtPlatform::~QtPlatform() = default;
+
+float QtPlatform::ClockSeconds() {
+    return static_cast<float>(QTime::currentTime().msecsSinceStartOfDay()) / 1000.0f;
+}
+
+void QtPlatform::SeedRandomFromClock() {
+    generator_.seed(
+        static_cast<std::mt19937::result_type>(QTime::currentTime().msecsSinceStartOfDay()));
+}
+
+float QtPlatform::DrawUniform() {
+    // The top 24 bits fill a float's mantissa exactly, so u never rounds up to 1.
+    return static_cast<float>(generator_() >> 8) * 0x1.0p-24f;
+}
+
+void QtPlatform::ShowMessage(std::string_view text) {
+    QString body = ToQString(text);
+    body.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Kestravon"), body, QMessageBox::Ok,
+                    QApplication::activeWindow());
+    box.exec();
+}
+
+std::string QtPlatform::ReadSetting(std::string_view application, std::string_view section,
+                                    std::string_view key, std::string_view fallback) {
+    const QSettings settings(ToQString(application), ToQString(application));
+    const QVariant value = settings.value(SettingPath(section, key));
+    if (!value.isValid()) {
+        return std::string(fallback);
+    }
+    return value.toString().toStdString();
+}
+
+bool QtPlatform::WriteSetting(std::string_view application, std::string_view section,
+                              std::string_view key, std::string_view text) {
+    QSettings settings(ToQString(application), ToQString(application));
+    settings.setValue(SettingPath(section, key), ToQString(text));
+    settings.sync();
+    return settings.status() == QSettings::NoError;
+}
+
+bool QtPlatform::AnotherInstanceRunning() {
+    if (!instanceLock_) {
+        QString dir = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+        if (dir.isEmpty()) {
+            dir = QDir::tempPath();
+        }
+        instanceLock_ = std::make_unique<QLockFile>(dir + QStringLiteral("/kestravon.lock"));
+        // A lock is stale only when its owner is gone, never because it is old.
+        instanceLock_->setStaleLockTime(0);
+    }
+    if (instanceLock_->isLocked()) {
+        return false;
+    }
+    return !instanceLock_->tryLock(0) && instanceLock_->error() == QLockFile::LockFailedError;
+}
+
+}  // namespace kestravon

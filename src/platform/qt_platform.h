@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QLockFile>
+#include <memory>
+#include <random>
+
+#include "platform/platform.h"
+
+namespace kestravon {
+
+// The platform as Qt provides it: local time, a Mersenne twister, QMessageBox,
+// QSettings (an INI file on Linux, the registry on Windows) and a per-user lock file.
+class QtPlatform final : public Platform {
+  public:
+    QtPlatform();
+    ~QtPlatform() override;
+
+    float ClockSeconds() override;
+    void SeedRandomFromClock() override;
+    float DrawUniform() override;
+    void ShowMessage(std::string_view text) override;
+    std::string ReadSetting(std::string_view application, std::string_view section,
+                            std::string_view key, std::string_view fallback) override;
+    bool WriteSetting(std::string_view application, std::string_view section, std::string_view key,
+                      std::string_view text) override;
+    bool AnotherInstanceRunning() override;
+
+  private:
+    std::mt19937 generator_;
+    std::unique_ptr<QLockFile> instanceLock_;
+};
+
+}  // namespace kestravon

@@ -1,0 +1,37 @@
+#include "store/best_time_store.h"
+
+#include <string>
+
+#include "engine/number_format.h"
+#include "platform/platform.h"
+
+namespace kestravon {
+
+namespace {
+
+constexpr std::string_view kApplication = "Kestravon";
+constexpr std::string_view kSection = "ベストタイム";
+
+}  // namespace
+
+void LoadBestTimes(Module1& module1) {
+    const std::string fallback = FormatGeneral(kNoBestTime);
+    for (int i = 0; i < kBestTimeCount; ++i) {
+        const std::string text =
+            module1.platform().ReadSetting(kApplication, kSection, std::to_string(i), fallback);
+        module1.BestTime[static_cast<std::size_t>(i)] = ParseGeneral(text).value_or(kNoBestTime);
+    }
+}
+
+bool SaveBestTimes(Module1& module1) {
+    bool written = true;
+    for (int i = 0; i < kBestTimeCount; ++i) {
+        written = module1.platform().WriteSetting(
+                      kApplication, kSection, std::to_string(i),
+                      FormatGeneral(module1.BestTime[static_cast<std::size_t>(i)])) &&
+                  written;
+    }
+    return written;
+}
+
+}  // namespace kestravon

@@ -1,0 +1,217 @@
+#include <QTest>
+
+#include "game_fixture.h"
+
+using namespace kestravon;
+
+namespace {
+
+// Mines on the last cells of the board, so that one press at (0, 0) wins.
+std::vector<std::pair<int, int>> MinesAtTheEnd(int rows, int columns, int count) {
+    std::vector<std::pair<int, int>> mines;
+    for (int k = 0; k < count; ++k) {
+        const int index = rows * columns - 1 - k;
+        mines.emplace_back(index % columns, index / columns);
+    }
+    return mines;
+}
+
+// Wins a game of `level` that lasts `seconds` until the congratulation box closes.
+void WinLevelIn(GameFixture& f, Level level, float seconds) {
+    const FixedLevel& fixed = *FindFixedLevel(level);
+    f.LevelBoard(level, MinesAtTheEnd(fixed.rows, fixed.columns, fixed.fewestMines));
+    f.platform.clock = 1000.0f;
+    f.platform.whileMessageOpen = [&f, seconds](std::string_view text) {
+        if (text == "Congratulations!!") {
+            f.platform.clock = 1000.0f + seconds;
+            f.game.Timer1sec();
+        }
+    };
+    f.Left(0, 0);
+}
+
+const std::string kFirst = "ベストタイム更新!!(1位)";
+const std::string kSecond = "ベストタイム更新!!(2位)";
+const std::string kThird = "ベストタイム更新!!(3位)";
+
+}  // namespace
+
+class TestGameEnd : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void lossShowsEveryMineAndDisablesTheBoard() {
+        GameFixture f;
+        f.CustomBoard(5, 5, {{0, 0}, {4, 4}, {2, 2}});
+        f.Right(0, 0);  // flagged mine
+        f.Right(4, 4);
+        f.Right(4, 4);  // question-marked mine
+        f.Right(1, 3);  // wrong flag
+        f.Left(2, 2);
+        QCOMPARE(f.At(2, 2), Tile::Bomb1);
+        QCOMPARE(f.At(0, 0), Tile::Bomb);
+        QCOMPARE(f.At(4, 4), Tile::Bomb);
+        QCOMPARE(f.At(1, 3), Tile::Flag);
+        QCOMPARE(f.At(3, 3), Tile::None);
+        QCOMPARE(f.game.display().リセットボタン, Face::Fail);
+        QCOMPARE(f.game.board().Playing, 0);
+        QCOMPARE(f.game.display().経過時間, std::string("0"));
+        QVERIFY(f.platform.messages.empty());
+        QCOMPARE(f.game.board().NumberOpenCount + f.game.board().BlankOpenCount, 0);
+        for (int index = 0; index < 25; ++index) {
+            QVERIFY(!f.game.display().ImageMap[index].enabled);
+        }
+        f.Left(3, 3);
+        f.Right(3, 3);
+        QCOMPARE(f.At(3, 3), Tile::None);
+    }
+
+    void winCongratulatesWhileTheClockRunsThenRanks() {
+        GameFixture f;
+        f.module1.BestTime.fill(999);
+        WinLevelIn(f, Level::初級, 12.34f);
+        QCOMPARE(f.platform.messages, (std::vector<std::string>{"Congratulations!!", kFirst}));
+        QCOMPARE(f.game.display().経過時間, std::string("12.3"));
+        QCOMPARE(f.module1.BestTime[0], 12.3);
+        QCOMPARE(f.module1.BestTime[1], 999.0);
+        QCOMPARE(f.game.display().リセットボタン, Face::Clear);
+        QCOMPARE(f.game.board().Playing, 0);
+        QVERIFY(!f.Enabled(0, 0));
+        QCOMPARE(f.observer.bestTimeWindows, 0);
+        // The clock stopped with the congratulation box.
+        f.platform.clock += 50;
+        f.game.Timer1sec();
+        QCOMPARE(f.game.display().経過時間, std::string("12.3"));
+    }
+
+    void rankingTakesTheFirstPlaceNotBetter_data() {
+        QTest::addColumn<int>("level");
+        QTest::addColumn<float>("seconds");
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<QList<double>>("table");
+        const QList<std::pair<Level, int>> levels{
+            {Level::初級, 0}, {Level::中級, 3}, {Level::上級, 6}, {Level::超上級, 9}};
+        for (const auto& [level, base] : levels) {
+            const auto row = [&](const char* name) -> QTestData& {
+                return QTest::addRow("base %d: %s", base, name) << static_cast<int>(level);
+            };
+            row("better than all")
+                << 5.0f << QString::fromStdString(kFirst) << QList<double>{5, 10, 20};
+            row("equal to the first")
+                << 10.0f << QString::fromStdString(kFirst) << QList<double>{10, 10, 20};
+            row("second") << 15.0f << QString::fromStdString(kSecond) << QList<double>{10, 15, 20};
+            row("equal to the third")
+                << 30.0f << QString::fromStdString(kThird) << QList<double>{10, 20, 30};
+            row("worse than all") << 30.5f << QString() << QList<double>{10, 20, 30};
+        }
+    }
+    void rankingTakesTheFirstPlaceNotBetter() {
+        QFETCH(int, level);
+        QFETCH(float, seconds);
+        QFETCH(QString, message);
+        QFETCH(QList<double>, table);
+        GameFixture f;
+        f.module1.BestTime.fill(999);
+        const int base = *FindFixedLevel(static_cast<Level>(level))->bestTimeBase;
+        f.module1.BestTime[base] = 10;
+        f.module1.BestTime[base + 1] = 20;
+        f.module1.BestTime[base + 2] = 30;
+        WinLevelIn(f, static_cast<Level>(level), seconds);
+        std::vector<std::string> expected{"Congratulations!!"};
+        if (!message.isEmpty()) {
+            expected.push_back(message.toStdString());
+        }
+        QCOMPARE(f.platform.messages, expected);
+        for (int rank = 0; rank < 3; ++rank) {
+            QCOMPARE(f.module1.BestTime[base + rank], table[rank]);
+        }
+        int untouched = 0;
+        for (const double entry : f.module1.BestTime) {
+            untouched += entry == 999 ? 1 : 0;
+        }
+        QCOMPARE(untouched, 9);
+        QCOMPARE(f.observer.bestTimeWindows, static_cast<Level>(level) == Level::超上級 ? 1 : 0);
+    }
+
+    void emptyPlacesTakeTimesUpTo999() {
+        GameFixture f;
+        f.module1.BestTime.fill(999);
+        WinLevelIn(f, Level::初級, 999.0f);
+        QCOMPARE(f.platform.messages.back(), kFirst);
+        GameFixture g;
+        g.module1.BestTime.fill(999);
+        WinLevelIn(g, Level::初級, 999.25f);
+        QCOMPARE(g.platform.messages, std::vector<std::string>{"Congratulations!!"});
+    }
+
+    void unrankedLevelsOnlyCongratulate() {
+        GameFixture f;
+        f.module1.BestTime.fill(999);
+        WinLevelIn(f, Level::地獄, 3.0f);
+        QCOMPARE(f.platform.messages, std::vector<std::string>{"Congratulations!!"});
+        QCOMPARE(f.game.display().リセットボタン, Face::Clear);
+
+        GameFixture g;
+        g.module1.BestTime.fill(999);
+        g.CustomBoard(9, 9, {{8, 8}});
+        g.Left(0, 0);
+        QCOMPARE(g.platform.messages, std::vector<std::string>{"Congratulations!!"});
+        QCOMPARE(g.observer.bestTimeWindows, 0);
+        for (const double entry : g.module1.BestTime) {
+            QCOMPARE(entry, 999.0);
+        }
+    }
+
+    void expertWinShowsTheBestTimesAlsoWithoutARecord() {
+        GameFixture f;
+        f.module1.BestTime.fill(1);
+        WinLevelIn(f, Level::超上級, 60.0f);
+        QCOMPARE(f.platform.messages, std::vector<std::string>{"Congratulations!!"});
+        QCOMPARE(f.observer.bestTimeWindows, 1);
+    }
+
+    void boardIsUpToDateWhileTheCongratulationBoxIsOpen() {
+        GameFixture f;
+        f.CustomBoard(9, 9, {{8, 8}});
+        bool faceShown = false;
+        f.platform.whileMessageOpen = [&](std::string_view) {
+            faceShown = !f.observer.reports.empty() && f.observer.reports.back().face;
+        };
+        f.Left(0, 0);
+        QVERIFY(faceShown);
+    }
+
+    void flagsDoNotCountTowardsAWin() {
+        GameFixture f;
+        f.CustomBoard(9, 9, {{8, 8}});
+        f.Right(0, 5);  // a safe cell, flagged
+        f.Left(0, 0);
+        QVERIFY(f.platform.messages.empty());
+        QCOMPARE(f.game.board().Playing, 1);
+        f.Right(0, 5);
+        f.Right(0, 5);
+        f.Left(0, 5);
+        QCOMPARE(f.platform.messages, std::vector<std::string>{"Congratulations!!"});
+        QCOMPARE(f.At(8, 8), Tile::None);  // the mine is never flagged
+    }
+
+    void clockShowsTenthsAndSurvivesMidnight() {
+        GameFixture f;
+        f.CustomBoard(9, 9, {{8, 8}});
+        f.game.Timer1sec();
+        QCOMPARE(f.game.display().経過時間, std::string("0"));
+        f.platform.clock = 86399.5f;
+        f.Left(8, 7);
+        f.game.Timer1sec();
+        QCOMPARE(f.game.display().経過時間, std::string("0.0"));
+        f.platform.clock = 0.5f;
+        f.game.Timer1sec();
+        QCOMPARE(f.game.display().経過時間, std::string("1.0"));
+        f.platform.clock = 65.0f;
+        f.game.Timer1sec();
+        QCOMPARE(f.game.display().経過時間, std::string("65.5"));
+    }
+};
+
+QTEST_APPLESS_MAIN(TestGameEnd)
+#include "test_game_end.moc"
