@@ -122,31 +122,30 @@ void Game::RightPress(int index) {
 }
 
 void Game::RevealCell(std::int16_t x, std::int16_t y) {
-    // A work list instead of recursion: the opened region does not depend on the
-    // visiting order, and the largest board would otherwise recurse 5040 deep.
+    if (TileAt(x, y) != Tile::None) {
+        return;
+    }
+    if (board_.Cells[static_cast<std::size_t>(x)][static_cast<std::size_t>(y)] == 1) {
+        LossSequence(x, y);
+        return;
+    }
+    if (!OpenSafeCell(x, y)) {
+        return;
+    }
+    // The blank region, with a work list instead of recursion: the opened region
+    // does not depend on the visiting order, and the largest board would otherwise
+    // recurse thousands of calls deep. A blank cell has no mine around it, so the
+    // flood never reaches one; each cell is opened when it is first reached.
     floodWork_.clear();
     floodWork_.emplace_back(x, y);
     while (!floodWork_.empty()) {
         const auto [cx, cy] = floodWork_.back();
         floodWork_.pop_back();
-        if (TileAt(cx, cy) != Tile::None) {
-            continue;
-        }
-        if (board_.Cells[static_cast<std::size_t>(cx)][static_cast<std::size_t>(cy)] == 1) {
-            LossSequence(cx, cy);
-            return;
-        }
-        const int mines = CountMinesAround(cx, cy);
-        if (mines > 0) {
-            SetTile(CellNumber(cx, cy), NumberTile(mines));
-            ++board_.NumberOpenCount;
-            continue;
-        }
-        SetTile(CellNumber(cx, cy), Tile::Push);
-        ++board_.BlankOpenCount;
-        for (int i = cx - 1; i <= cx + 1; ++i) {
-            for (int j = cy - 1; j <= cy + 1; ++j) {
-                if (OnBoard(i, j) && TileAt(i, j) == Tile::None) {
+        const Neighbourhood around = NeighbourhoodOf(cx, cy);
+        for (int j = around.top; j <= around.bottom; ++j) {
+            const Cell* row = &display_.ImageMap[CellNumber(0, j)];
+            for (int i = around.left; i <= around.right; ++i) {
+                if (row[i].tile == Tile::None && OpenSafeCell(i, j)) {
                     floodWork_.emplace_back(static_cast<std::int16_t>(i),
                                             static_cast<std::int16_t>(j));
                 }
@@ -155,13 +154,25 @@ void Game::RevealCell(std::int16_t x, std::int16_t y) {
     }
 }
 
-int Game::CountMinesAround(int x, int y) const {
-    int mines = 0;
-    for (int i = x - 1; i <= x + 1; ++i) {
-        for (int j = y - 1; j <= y + 1; ++j) {
-            if ((i != x || j != y) && OnBoard(i, j)) {
-                mines += board_.Cells[static_cast<std::size_t>(i)][static_cast<std::size_t>(j)];
-            }
+bool Game::OpenSafeCell(int x, int y) {
+    const int mines = CountMinesAround(x, y);
+    if (mines > 0) {
+        SetTile(CellNumber(x, y), NumberTile(mines));
+        ++board_.NumberOpenCount;
+        return false;
+    }
+    SetTile(CellNumber(x, y), Tile::Push);
+    ++board_.BlankOpenCount;
+    return true;
+}
+
+inline int Game::CountMinesAround(int x, int y) const {
+    const Neighbourhood around = NeighbourhoodOf(x, y);
+    int mines = -board_.Cells[static_cast<std::size_t>(x)][static_cast<std::size_t>(y)];
+    for (int i = around.left; i <= around.right; ++i) {
+        const auto& column = board_.Cells[static_cast<std::size_t>(i)];
+        for (int j = around.top; j <= around.bottom; ++j) {
+            mines += column[static_cast<std::size_t>(j)];
         }
     }
     return mines;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <optional>
@@ -81,6 +82,19 @@ class Game final {
     void LeftPress(int index);
     void RightPress(int index);
     void RevealCell(std::int16_t x, std::int16_t y);
+    // The cells (x, y) and its neighbours on the board, as a clipped rectangle.
+    struct Neighbourhood {
+        int left;
+        int top;
+        int right;
+        int bottom;
+    };
+    Neighbourhood NeighbourhoodOf(int x, int y) const {
+        return {std::max(x - 1, 0), std::max(y - 1, 0), std::min(x + 1, board_.ColCount - 1),
+                std::min(y + 1, board_.RowCount - 1)};
+    }
+    // Opens a closed cell without a mine; true when it is blank.
+    bool OpenSafeCell(int x, int y);
     int CountMinesAround(int x, int y) const;
     void LossSequence(std::int16_t x, std::int16_t y);
     void ShowAllMines();
