@@ -1,0 +1,62 @@
+#include "ui/images/pictures.h"
+
+#include <QString>
+#include <QtGlobal>
+
+// Q_INIT_RESOURCE cannot be used inside a namespace. Calling it also makes the linker keep
+// the resource object, which would otherwise be dropped from this static library.
+static void InitImageResources() {
+    Q_INIT_RESOURCE(images);
+}
+
+namespace kestravon {
+
+namespace {
+
+QPixmap Load(const char* name) {
+    const QString path =
+        QStringLiteral(":/images/") + QString::fromUtf8(name) + QStringLiteral(".xpm");
+    QPixmap pixmap(path);
+    // The pictures are compiled in: a missing one means a broken build, not a user error.
+    if (pixmap.isNull()) {
+        qFatal("Kestravon: picture %s is missing from the resources", qUtf8Printable(path));
+    }
+    return pixmap;
+}
+
+// QPixmap copies share their data (and cacheKey); a design copy must be a picture of its own.
+QPixmap SeparateCopy(const QPixmap& pixmap) {
+    return pixmap.copy();
+}
+
+}  // namespace
+
+Pictures::Pictures() {
+    InitImageResources();
+
+    // In the order of the Tile and Face enumerators.
+    static constexpr std::array<const char*, kTileCount> kTileNames = {
+        "NoneImage", "FlagImage", "UnderstandImage", "PushImage",  "NumImage1",
+        "NumImage2", "NumImage3", "NumImage4",       "NumImage5",  "NumImage6",
+        "NumImage7", "NumImage8", "BombImage",       "Bomb1Image",
+    };
+    static constexpr std::array<const char*, kFaceCount> kFaceNames = {"StartImage", "ClearImage",
+                                                                       "失敗Image"};
+    static_assert(kTileNames.back() != nullptr && kFaceNames.back() != nullptr,
+                  "one name per enumerator");
+
+    for (std::size_t i = 0; i < tiles_.size(); ++i) {
+        tiles_[i] = Load(kTileNames[i]);
+    }
+    for (std::size_t i = 0; i < faces_.size(); ++i) {
+        faces_[i] = Load(kFaceNames[i]);
+    }
+    closedTileCopy_ = SeparateCopy(tile(Tile::None));
+    startFaceCopy_ = SeparateCopy(face(Face::Start));
+
+    const QPixmap icon = Load("AppIcon");
+    mainWindowIcon_ = QIcon(SeparateCopy(icon));
+    bestTimeWindowIcon_ = QIcon(SeparateCopy(icon));
+}
+
+}  // namespace kestravon
