@@ -39,6 +39,9 @@ float QtPlatform::DrawUniform() {
 }
 
 void QtPlatform::ShowMessage(std::string_view text) {
+    if (!showMessages_) {
+        return;
+    }
     QString body = ToQString(text);
     body.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Kestravon"), body, QMessageBox::Ok,

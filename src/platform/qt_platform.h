@@ -25,7 +25,11 @@ class QtPlatform final : public Platform {
                       std::string_view text) override;
     bool AnotherInstanceRunning() override;
 
+    // From now on message boxes return at once: the program is ending.
+    void StopShowingMessages() { showMessages_ = false; }
+
   private:
+    bool showMessages_ = true;
     std::mt19937 generator_;
     std::unique_ptr<QLockFile> instanceLock_;
 };

@@ -1,0 +1,27 @@
+#include <QApplication>
+
+#include "app/termination_signals.h"
+#include "engine/levels.h"
+#include "platform/qt_platform.h"
+#include "store/best_time_store.h"
+#include "ui/images/pictures.h"
+#include "ui/main/main_window.h"
+
+int main(int argc, char* argv[]) {
+    using namespace kestravon;
+    QApplication app(argc, argv);
+    QtPlatform platform;
+    // A second copy ends at once, without a window, a message or a look at the store.
+    if (platform.AnotherInstanceRunning()) {
+        return 0;
+    }
+    Module1 module1(platform);
+    LoadBestTimes(module1);
+
+    const Pictures pictures;
+    メイン window(platform, module1, pictures);
+    window.ChooseLevel(Level::初級);
+    CloseWindowsOnTerminationSignals(platform);
+    window.show();
+    return QApplication::exec();
+}

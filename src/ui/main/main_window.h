@@ -1,0 +1,60 @@
+#pragma once
+
+#include <QMainWindow>
+#include <cstdint>
+
+#include "engine/game.h"
+#include "ui/main/main_menu.h"
+
+class QLineEdit;
+class QTimer;
+
+namespace kestravon {
+
+class BoardWidget;
+class FaceButton;
+class Pictures;
+class Platform;
+
+// The main window: menus, face button, the two counters, the board and the
+// 100 ms timer. It owns the game and draws it; the game decides everything.
+class メイン final : public QMainWindow, private GameObserver {
+  public:
+    メイン(Platform& platform, Module1& module1, const Pictures& pictures);
+    ~メイン() override;
+
+    // Sizes the window for a board of `height` rows and `width` columns, places
+    // the face button and the counters above it and starts a new game on it.
+    void 盤面セットアップ(std::int16_t height, std::int16_t width);
+
+    // A fixed-level command: the level's check mark, then its board.
+    void ChooseLevel(Level level);
+
+    const Game& game() const { return game_; }
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+
+  private:
+    void GameChanged(const GameChanges& changes) override;
+    void ShowBestTimesAfterWin() override;
+
+    void ConnectMenu();
+    // Shows the marks the game holds: Qt's checkable actions toggle themselves.
+    void ShowLevelMarks();
+    void ShowAbout();
+
+    Platform& platform_;
+    Module1& module1_;
+    const Pictures& pictures_;
+    Game game_;
+    MainMenu menu_;
+    QLineEdit* 経過時間 = nullptr;
+    QLineEdit* 爆弾の数 = nullptr;
+    FaceButton* リセットボタン = nullptr;
+    BoardWidget* board_ = nullptr;
+    QTimer* Timer1sec = nullptr;
+    bool shutDown_ = false;
+};
+
+}  // namespace kestravon
