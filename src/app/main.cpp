@@ -11,6 +11,7 @@ int main(int argc, char* argv[]) {
     using namespace kestravon;
     QApplication app(argc, argv);
     QtPlatform platform;
+    CloseWindowsOnTerminationSignals(platform);
     // A second copy ends at once, without a window, a message or a look at the store.
     if (platform.AnotherInstanceRunning()) {
         return 0;
@@ -21,7 +22,6 @@ int main(int argc, char* argv[]) {
     const Pictures pictures;
     メイン window(platform, module1, pictures);
     window.ChooseLevel(Level::初級);
-    CloseWindowsOnTerminationSignals(platform);
     window.show();
     return QApplication::exec();
 }

@@ -1,0 +1,258 @@
+#include <QAction>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTimer>
+
+#include "engine/number_format.h"
+#include "platform/fake_platform.h"
+#include "ui/images/pictures.h"
+#include "ui/main/board_layout.h"
+#include "ui/main/board_widget.h"
+#include "ui/main/main_window.h"
+
+using namespace kestravon;
+
+namespace {
+
+float DrawFor(int index, int count) {
+    return (static_cast<float>(index) + 0.5f) / count;
+}
+
+// A main window on the fake platform.
+struct Window {
+    Window() { module1.BestTime.fill(kNoBestTime); }
+
+    // Queues the draws of a fixed level's new game with mines at `mines` (x, y).
+    void QueueLevelMines(Level level, const std::vector<std::pair<int, int>>& mines) {
+        const FixedLevel& fixed = *FindFixedLevel(level);
+        platform.QueueDraws({DrawFor(static_cast<int>(mines.size()) - fixed.fewestMines,
+                                     fixed.mostMines - fixed.fewestMines + 1)});
+        for (const auto& [x, y] : mines) {
+            platform.QueueDraws({DrawFor(x, fixed.columns), DrawFor(y, fixed.rows)});
+        }
+    }
+
+    QAction* Action(const char* name) const {
+        return window.findChild<QAction*>(QString::fromUtf8(name));
+    }
+    BoardWidget* Board() const {
+        return window.findChild<BoardWidget*>(QStringLiteral("ImageMap"));
+    }
+    QWidget* Child(const char* name) const {
+        return window.findChild<QWidget*>(QString::fromUtf8(name));
+    }
+    QString Text(const char* name) const {
+        return window.findChild<QLineEdit*>(QString::fromUtf8(name))->text();
+    }
+    // The centre of cell (x, y) in the board widget.
+    QPoint CellCentre(int x, int y) const {
+        return Board()->CellRect(y * window.game().board().ColCount + x).center();
+    }
+    QPoint ClientPosition(const char* name) const { return Child(name)->pos(); }
+    Tile At(int x, int y) const {
+        return window.game().display().ImageMap[y * window.game().board().ColCount + x].tile;
+    }
+    std::vector<bool> Marks() const {
+        std::vector<bool> marks;
+        for (const char* name :
+             {"mn初級", "mn中級", "mn上級", "mn超上級", "mn地獄", "mn盤面の変更"}) {
+            marks.push_back(Action(name)->isChecked());
+        }
+        return marks;
+    }
+
+    FakePlatform platform;
+    Module1 module1{platform};
+    Pictures pictures;
+    メイン window{platform, module1, pictures};
+};
+
+QStringList Captions(const QMenu* menu) {
+    QStringList captions;
+    for (const QAction* action : menu->actions()) {
+        captions << (action->isSeparator() ? QStringLiteral("-") : action->text());
+    }
+    return captions;
+}
+
+}  // namespace
+
+class TestMainWindow : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void menuBarAsDesigned() {
+        Window w;
+        const QList<QAction*> menus = w.window.menuBar()->actions();
+        QCOMPARE(menus.size(), 2);
+        QCOMPARE(menus[0]->text(), QStringLiteral("ゲーム(&G)"));
+        QCOMPARE(menus[1]->text(), QStringLiteral("ヘルプ(&H)"));
+        QCOMPARE(
+            Captions(menus[0]->menu()),
+            QStringList({"スタート(&N)", "初級(&B)", "中級(&I)", "上級(&E)", "超上級(&J)",
+                         "地獄(&K)", "盤面の変更(&C)", "-", "ベストタイム(&T)", "-", "終了(&X)"}));
+        QCOMPARE(Captions(menus[1]->menu()), QStringList({"ﾊﾞｰｼﾞｮﾝ情報(&A)"}));
+        for (const char* name : {"mnゲーム", "mnスタート", "mn棒1", "mnベストタイム", "mn棒2",
+                                 "mn終了", "mnヘルプ", "mnバージョン情報"}) {
+            QVERIFY2(w.Action(name) != nullptr, name);
+            QVERIFY(!w.Action(name)->isChecked());
+            QVERIFY(w.Action(name)->shortcut().isEmpty());
+        }
+        QCOMPARE(w.window.windowTitle(), QStringLiteral("Kestravon"));
+        QVERIFY(!w.window.windowIcon().isNull());
+    }
+
+    void startUpChecksOnlyBeginner() {
+        Window w;
+        QCOMPARE(w.Marks(), std::vector<bool>(6, false));
+        w.window.ChooseLevel(Level::初級);
+        QCOMPARE(w.Marks(), (std::vector<bool>{true, false, false, false, false, false}));
+        QCOMPARE(w.window.game().board().RowCount, 9);
+        // Choosing the checked level again keeps its mark, though Qt toggles it.
+        w.Action("mn初級")->trigger();
+        QCOMPARE(w.Marks(), (std::vector<bool>{true, false, false, false, false, false}));
+        w.Action("mn上級")->trigger();
+        QCOMPARE(w.Marks(), (std::vector<bool>{false, false, true, false, false, false}));
+        QCOMPARE(w.window.game().board().RowCount, 16);
+        QCOMPARE(w.window.game().board().ColCount, 30);
+    }
+
+    void boardGeometry_data() {
+        QTest::addColumn<int>("rows");
+        QTest::addColumn<int>("columns");
+        QTest::newRow("9 x 9") << 9 << 9;
+        QTest::newRow("16 x 30") << 16 << 30;
+        QTest::newRow("60 x 84") << 60 << 84;
+        QTest::newRow("1 x 101") << 1 << 101;
+    }
+    void boardGeometry() {
+        QFETCH(int, rows);
+        QFETCH(int, columns);
+        Window w;
+        w.window.ChooseLevel(Level::初級);
+        w.window.盤面セットアップ(static_cast<std::int16_t>(rows),
+                                  static_cast<std::int16_t>(columns));
+        using namespace layout;
+        const int menuHeight = w.window.menuBar()->sizeHint().height();
+        QCOMPARE(w.window.width() + kFrameWidthPixels, ToPixels((columns + 1) * 225.0 + 100));
+        QCOMPARE(w.window.height() - menuHeight + kFrameHeightPixels,
+                 ToPixels((rows + 1) * 225.0 + 1400));
+        // Cell (c, r) has its top-left corner at (7.5 + 15c, 56 + 15r), the half rounded down.
+        const BoardWidget* board = w.Board();
+        const int last = rows * columns - 1;
+        QCOMPARE(board->pos() + board->CellRect(0).topLeft(), QPoint(7, 56));
+        QCOMPARE(board->pos() + board->CellRect(last).topLeft(),
+                 QPoint(7 + 15 * (columns - 1), 56 + 15 * (rows - 1)));
+        QCOMPARE(board->size(), QSize(15 * columns, 15 * rows));
+        const double outerTwips = (w.window.width() + kFrameWidthPixels) * 15.0;
+        const double faceTwips = outerTwips / 2 - 375 / 2.0 - 50;
+        QCOMPARE(w.ClientPosition("リセットボタン"), QPoint(ToPixels(faceTwips), 12));
+        QCOMPARE(w.ClientPosition("爆弾の数"), QPoint(ToPixels(faceTwips - 850), 11));
+        QCOMPARE(w.ClientPosition("経過時間"), QPoint(ToPixels(faceTwips + 500), 11));
+        QVERIFY(!w.Child("爆弾の数")->isEnabled());
+        QVERIFY(!w.Child("経過時間")->isEnabled());
+        QCOMPARE(w.Child("経過時間")->size(), QSize(49, 23));
+    }
+
+    void beginnerGeometryInNumbers() {
+        Window w;
+        w.window.ChooseLevel(Level::初級);
+        QCOMPARE(w.window.width() + layout::kFrameWidthPixels, 156);  // 2350 twips
+        QCOMPARE(w.ClientPosition("リセットボタン").x(), 62);         // 937.5 twips
+        QCOMPARE(w.ClientPosition("爆弾の数").x(), 5);                // 87.5 twips
+        QCOMPARE(w.ClientPosition("経過時間").x(), 95);               // 1437.5 twips
+        QCOMPARE(w.Board()->pos() + w.Board()->CellRect(80).topLeft(), QPoint(127, 176));
+    }
+
+    void pressesReachTheGame() {
+        Window w;
+        w.QueueLevelMines(Level::初級, {{8, 8}, {7, 8}, {6, 8}, {8, 0}, {0, 8}});
+        w.window.ChooseLevel(Level::初級);
+        BoardWidget* board = w.Board();
+        QTest::mousePress(board, Qt::MiddleButton, {}, w.CellCentre(4, 4));
+        QCOMPARE(w.At(4, 4), Tile::None);
+        QTest::mousePress(board, Qt::RightButton, Qt::ShiftModifier, w.CellCentre(4, 4));
+        QCOMPARE(w.At(4, 4), Tile::Flag);
+        QCOMPARE(w.Text("爆弾の数"), QStringLiteral("4"));
+        QTest::mousePress(board, Qt::LeftButton, Qt::ControlModifier, w.CellCentre(1, 1));
+        QCOMPARE(w.At(1, 1), Tile::Push);
+        QCOMPARE(w.At(4, 4), Tile::Flag);
+        // The cell's last pixel row and column belong to it, the next pixel does not.
+        QTest::mousePress(board, Qt::LeftButton, {}, board->CellRect(8).bottomRight());
+        QCOMPARE(w.At(8, 0), Tile::Bomb1);
+        QCOMPARE(w.window.game().display().リセットボタン, Face::Fail);
+        // Disabled cells get nothing.
+        QTest::mousePress(board, Qt::RightButton, {}, w.CellCentre(4, 4));
+        QCOMPARE(w.At(4, 4), Tile::Flag);
+    }
+
+    void faceClickStartsANewGame() {
+        Window w;
+        w.QueueLevelMines(Level::初級, {{0, 0}, {1, 0}, {2, 0}, {3, 0}, {4, 0}});
+        w.window.ChooseLevel(Level::初級);
+        QTest::mousePress(w.Board(), Qt::LeftButton, {}, w.CellCentre(0, 0));
+        QCOMPARE(w.window.game().display().リセットボタン, Face::Fail);
+        QWidget* face = w.Child("リセットボタン");
+        // A press that is released elsewhere is no click.
+        QTest::mousePress(face, Qt::LeftButton, {}, QPoint(5, 5));
+        QTest::mouseRelease(face, Qt::LeftButton, {}, QPoint(40, 5));
+        QCOMPARE(w.window.game().display().リセットボタン, Face::Fail);
+        QTest::mouseClick(face, Qt::LeftButton, {}, QPoint(5, 5));
+        QCOMPARE(w.window.game().display().リセットボタン, Face::Start);
+        QCOMPARE(w.At(0, 0), Tile::None);
+        QVERIFY(w.window.game().display().ImageMap[0].enabled);
+    }
+
+    void levelCommandDropsTheRunningGame() {
+        Window w;
+        w.window.ChooseLevel(Level::初級);
+        QTest::mousePress(w.Board(), Qt::RightButton, {}, w.CellCentre(2, 2));
+        w.platform.clock = 5;
+        QTest::mousePress(w.Board(), Qt::LeftButton, {}, w.CellCentre(3, 3));
+        w.Action("mn中級")->trigger();
+        QCOMPARE(w.window.game().board().RowCount, 16);
+        QCOMPARE(w.window.game().board().Playing, 0);
+        QCOMPARE(w.Text("経過時間"), QStringLiteral("0"));
+        QCOMPARE(w.Marks(), (std::vector<bool>{false, true, false, false, false, false}));
+        const int mines = w.window.game().board().MineTotal;
+        QVERIFY(mines >= 20 && mines <= 40);
+        QCOMPARE(w.Text("爆弾の数"), QString::number(mines));
+    }
+
+    void timerDrivesTheClock() {
+        Window w;
+        w.window.ChooseLevel(Level::初級);
+        const auto* timer = w.window.findChild<QTimer*>(QStringLiteral("Timer1sec"));
+        QVERIFY(timer->isActive());
+        QCOMPARE(timer->interval(), 100);
+        w.platform.clock = 10;
+        QTest::mousePress(w.Board(), Qt::RightButton, {}, w.CellCentre(0, 0));
+        QTest::mousePress(w.Board(), Qt::LeftButton, {}, w.CellCentre(0, 0));
+        w.platform.clock = 12.25f;
+        QTRY_COMPARE(w.Text("経過時間"), QStringLiteral("2.3"));
+    }
+
+    void aboutAndExit() {
+        Window w;
+        w.window.ChooseLevel(Level::初級);
+        w.Action("mnバージョン情報")->trigger();
+        QCOMPARE(w.platform.messages.size(), std::size_t{1});
+        QVERIFY(w.platform.messages[0].starts_with("ケストラヴォン Ver.1\r\n"));
+        w.module1.BestTime[4] = 87.4;
+        w.window.show();
+        w.Action("mn終了")->trigger();
+        QVERIFY(!w.window.isVisible());
+        QCOMPARE(w.platform.settings.size(), std::size_t{12});
+        QCOMPARE(w.platform.settings.at({"Kestravon", "ベストタイム", "4"}), std::string("87.4"));
+        // Written once, however often the window is closed.
+        w.platform.settings.clear();
+        w.window.close();
+        QVERIFY(w.platform.settings.empty());
+    }
+};
+
+QTEST_MAIN(TestMainWindow)
+#include "test_main_window.moc"
