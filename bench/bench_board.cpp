@@ -1,0 +1,73 @@
+// The board on screen (offscreen platform): building the largest board with the
+// first paint of the whole window, and a press that floods a large region.
+#include <benchmark/benchmark.h>
+#include <QApplication>
+#include <QMouseEvent>
+
+#include "platform/fake_platform.h"
+#include "ui/images/pictures.h"
+#include "ui/main/board_widget.h"
+#include "ui/main/main_window.h"
+
+using namespace kestravon;
+
+namespace {
+
+struct Window {
+    Window() {
+        window.ChooseLevel(Level::初級);
+        window.show();
+        QApplication::processEvents();
+    }
+    FakePlatform platform;
+    Module1 module1{platform};
+    Pictures pictures;
+    メイン window{platform, module1, pictures};
+};
+
+void BM_SetupHellWithFirstPaint(benchmark::State& state) {
+    Window w;
+    for (auto _ : state) {
+        w.window.盤面セットアップ(60, 84);
+        benchmark::DoNotOptimize(w.window.grab());
+    }
+}
+BENCHMARK(BM_SetupHellWithFirstPaint)->Unit(benchmark::kMillisecond);
+
+// 地獄 with its 650 mines on the bottom rows: a press at the top-left corner
+// opens the rest of the board, and only what it changed is repainted.
+void BM_FloodPressWithRepaint(benchmark::State& state) {
+    Window w;
+    auto* boardWidget = w.window.findChild<BoardWidget*>(QStringLiteral("ImageMap"));
+    const QPointF corner(1, 1);
+    for (auto _ : state) {
+        state.PauseTiming();
+        w.platform.QueueDraws({0.0f});
+        for (int cell = 60 * 84 - 650; cell < 60 * 84; ++cell) {
+            w.platform.QueueDraws({(cell % 84 + 0.5f) / 84, (cell / 84 + 0.5f) / 60});
+        }
+        w.window.ChooseLevel(Level::地獄);
+        QApplication::processEvents();
+        state.ResumeTiming();
+        QMouseEvent press(QEvent::MouseButtonPress, corner, boardWidget->mapToGlobal(corner),
+                          Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(boardWidget, &press);
+        QApplication::processEvents();
+    }
+    const BoardFields& board = w.window.game().board();
+    if (board.BlankOpenCount + board.NumberOpenCount != 60 * 84 - 650) {
+        state.SkipWithError("the press did not open the board");
+    }
+}
+BENCHMARK(BM_FloodPressWithRepaint)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
