@@ -1,0 +1,126 @@
+#include "ui/dialogs/best_time_window.h"
+
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+
+#include "engine/module1.h"
+#include "engine/number_format.h"
+#include "ui/dialogs/dialog_parts.h"
+#include "ui/images/pictures.h"
+
+namespace kestravon {
+
+namespace {
+
+// Left edge of each level's column, 初級 to 超上級; the rank rows' tops.
+constexpr std::array<int, 4> kColumnLefts{40, 160, 280, 400};
+constexpr std::array<int, 3> kRankTops{56, 96, 136};
+
+}  // namespace
+
+ベストタイム::ベストタイム(Module1& module1, const Pictures& pictures)
+    : QDialog(nullptr,
+              Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
+      module1_(module1) {
+    setObjectName(QStringLiteral("ベストタイム"));
+    setWindowTitle(QStringLiteral("ベストタイム"));
+    setWindowIcon(pictures.bestTimeWindowIcon());
+    // A parentless tool window would not count as one of the program's windows, and the
+    // program would end with the main window although this one is still open.
+    setAttribute(Qt::WA_QuitOnClose, true);
+    DressDialog(*this);
+
+    const std::array<const char*, 4> headings{"Label1", "Label5", "Label6", "Label7"};
+    const std::array<const char*, 4> levels{"初級", "中級", "上級", "超上級"};
+    int rankLabel = 2;  // Label2 .. Label16, skipping the headings 5, 6 and 7
+    for (int level = 0; level < 4; ++level) {
+        const int left = kColumnLefts[level];
+        AddLabel(*this, QString::fromLatin1(headings[level]), QString::fromUtf8(levels[level]),
+                 left, 24, level == 3 ? 49 : 25, 17);
+        for (int rank = 0; rank < 3; ++rank) {
+            AddLabel(*this, QStringLiteral("Label%1").arg(rankLabel), QString::number(rank + 1),
+                     left, kRankTops[rank], 9, 17);
+            rankLabel += rankLabel == 4 ? 4 : 1;
+            const int i = level * 3 + rank;
+            score[i] = AddLabel(*this, QStringLiteral("score%1").arg(i),
+                                QString::fromStdString(FormatTenths(module1_.BestTime[i])),
+                                left + 16, kRankTops[rank], 57, 17);
+        }
+    }
+
+    // Created in focus order: 初級's clear button, OK, then the other clear buttons.
+    const std::array<const char*, 4> clearNames{"クリアボタン初", "クリアボタン中",
+                                                "クリアボタン上", "クリアボタン超"};
+    std::array<QPushButton*, 4> clear{};
+    QPushButton* ok = nullptr;
+    for (int level = 0; level < 4; ++level) {
+        clear[level] = AddButton(*this, QString::fromUtf8(clearNames[level]),
+                                 QStringLiteral("クリア"), kColumnLefts[level], 184, 81, 25);
+        const int base = level * 3;
+        connect(clear[level], &QPushButton::clicked, this, [this, base] { ClearLevel(base); });
+        if (level == 0) {
+            ok = AddButton(*this, QStringLiteral("OKボタン"), QStringLiteral("OK"), 216, 224, 89,
+                           25);
+            connect(ok, &QPushButton::clicked, this, &QWidget::close);
+        }
+    }
+    setTabOrder(clear[0], ok);
+    setTabOrder(ok, clear[1]);
+    setTabOrder(clear[1], clear[2]);
+    setTabOrder(clear[2], clear[3]);
+
+    // setGeometry places a window's client area, where move() would place its frame.
+    setGeometry(323, 364, 542, 265);
+    setFixedSize(542, 265);
+    clear[0]->setFocus();
+}
+
+void ベストタイム::keyPressEvent(QKeyEvent* event) {
+    if (!TakeButtonOnlyDialogKey(*this, *event)) {
+        QDialog::keyPressEvent(event);
+    }
+}
+
+void ベストタイム::ClearLevel(int base) {
+    for (int i = base; i < base + 3; ++i) {
+        score[i]->setText(QStringLiteral("999"));
+        module1_.BestTime[i] = kNoBestTime;
+    }
+}
+
+BestTimeWindowOpener::BestTimeWindowOpener(Module1& module1, const Pictures& pictures)
+    : module1_(module1), pictures_(pictures) {}
+
+BestTimeWindowOpener::~BestTimeWindowOpener() {
+    delete window_;
+}
+
+ベストタイム* BestTimeWindowOpener::Create() {
+    window_ = new ベストタイム(module1_, pictures_);
+    window_->setAttribute(Qt::WA_DeleteOnClose);
+    return window_;
+}
+
+void BestTimeWindowOpener::OpenModal() {
+    if (window_) {
+        window_->raise();
+        window_->activateWindow();
+        return;
+    }
+    ベストタイム* window = Create();
+    window->setWindowModality(Qt::ApplicationModal);
+    // exec() honours WA_DeleteOnClose: the window is gone when it returns.
+    window->exec();
+}
+
+void BestTimeWindowOpener::ShowAfterWin() {
+    if (!window_) {
+        Create()->show();
+        return;
+    }
+    window_->raise();
+    window_->activateWindow();
+}
+
+}  // namespace kestravon

@@ -1,0 +1,373 @@
+// The board-change dialog and the best-time window as the player meets them, and the two
+// ways the program opens the best-time window.
+
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTimer>
+#include <QtTest>
+#include <memory>
+
+#include "engine/module1.h"
+#include "platform/fake_platform.h"
+#include "ui/dialogs/best_time_window.h"
+#include "ui/dialogs/board_change_dialog.h"
+#include "ui/images/pictures.h"
+
+using namespace kestravon;
+
+namespace {
+
+template <typename T = QWidget>
+T* Child(const QWidget& window, const QString& name) {
+    T* child = window.findChild<T*>(name);
+    if (child == nullptr) {
+        qFatal("no control %s", qPrintable(name));
+    }
+    return child;
+}
+
+void ShowActive(QWidget& window) {
+    window.show();
+    QApplication::setActiveWindow(&window);
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+}
+
+void Type(QWidget& dialog, const QString& height, const QString& width, const QString& mines) {
+    Child<QLineEdit>(dialog, "高さ")->setText(height);
+    Child<QLineEdit>(dialog, "幅")->setText(width);
+    Child<QLineEdit>(dialog, "地雷の数")->setText(mines);
+}
+
+QStringList Scores(const QWidget& window) {
+    QStringList texts;
+    for (int i = 0; i < 12; ++i) {
+        texts << Child<QLabel>(window, QStringLiteral("score%1").arg(i))->text();
+    }
+    return texts;
+}
+
+int OpenBestTimeWindows() {
+    int count = 0;
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+        count += widget->objectName() == "ベストタイム" && widget->isVisible();
+    }
+    return count;
+}
+
+}  // namespace
+
+class TestDialogWindows : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void init();
+    void layout_data();
+    void layout();
+    void keys_data();
+    void keys();
+    void leavingBoardChange_data();
+    void leavingBoardChange();
+    void eachBoardChangeOpensEmpty();
+    void clear_data();
+    void clear();
+    void menuOpensModalBestTimes();
+    void winShowsOneModelessWindow();
+    void modelessWindowOutlivesTheMainWindow();
+
+  private:
+    std::unique_ptr<QDialog> Open(bool boardChange) {
+        if (boardChange) {
+            return std::make_unique<盤面の変更>(*module1_);
+        }
+        return std::make_unique<ベストタイム>(*module1_, pictures_);
+    }
+
+    // What the player can tell after an action: whether the window is open, where the
+    // focus is, the custom values and the best 初級 time.
+    QString State(const QWidget& window) const {
+        const QWidget* focus = QApplication::focusWidget();
+        return QStringLiteral("%1 %2x%3x%4 %5")
+            .arg(window.isVisible() && focus ? focus->objectName() : "closed")
+            .arg(module1_->CustomHeight)
+            .arg(module1_->CustomWidth)
+            .arg(module1_->CustomMines)
+            .arg(module1_->BestTime[0]);
+    }
+
+    FakePlatform platform_;
+    Pictures pictures_;
+    std::unique_ptr<Module1> module1_;
+};
+
+void TestDialogWindows::init() {
+    platform_.messages.clear();
+    module1_ = std::make_unique<Module1>(platform_);
+    module1_->CustomHeight = 16;
+    module1_->CustomWidth = 30;
+    module1_->CustomMines = 99;
+    module1_->BestTime.fill(kNoBestTime);
+    module1_->BestTime[0] = 5;
+}
+
+void TestDialogWindows::layout_data() {
+    QTest::addColumn<bool>("boardChange");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QRect>("geometry");
+    const auto row = [](bool boardChange, const char* name, const char* text, QRect geometry) {
+        QTest::newRow(name) << boardChange << QString(name) << QString(text) << geometry;
+    };
+    row(true, "盤面の変更", "盤面の変更", {184, 250, 250, 163});
+    row(true, "CancelButton", "ｷｬﾝｾﾙ", {160, 96, 73, 25});
+    row(true, "Label3", "地雷の数(&M):", {16, 104, 73, 17});
+    row(true, "幅", "", {96, 72, 41, 18});
+    row(false, "ベストタイム", "ベストタイム", {323, 364, 542, 265});
+    row(false, "Label7", "超上級", {400, 24, 49, 17});
+    row(false, "Label8", "1", {160, 56, 9, 17});
+    row(false, "score10", "999.0", {416, 96, 57, 17});
+    row(false, "クリアボタン上", "クリア", {280, 184, 81, 25});
+    row(false, "OKボタン", "OK", {216, 224, 89, 25});
+}
+
+void TestDialogWindows::layout() {
+    QFETCH(bool, boardChange);
+    QFETCH(QString, name);
+    QFETCH(QString, text);
+    QFETCH(QRect, geometry);
+
+    const std::unique_ptr<QDialog> window = Open(boardChange);
+    QWidget* control = window->objectName() == name ? window.get() : Child(*window, name);
+    QCOMPARE(control->geometry(), geometry);
+    QCOMPARE(control->isWindow() ? control->windowTitle() : control->property("text").toString(),
+             text);
+    QCOMPARE(window->minimumSize(), window->maximumSize());
+}
+
+void TestDialogWindows::keys_data() {
+    QTest::addColumn<bool>("boardChange");
+    QTest::addColumn<QString>("focus");  // empty: where the window opens it
+    QTest::addColumn<QString>("keys");   // Tab, Return, Enter, Space, Escape, Alt+H ...
+    QTest::addColumn<QString>("state");
+    const auto row = [](const char* name, bool boardChange, const char* focus, const char* keys,
+                        const char* state) {
+        QTest::newRow(name) << boardChange << QString(focus) << QString(keys) << QString(state);
+    };
+    // The board-change dialog holds an entry that OK would accept.
+    row("tab order", true, "", "Tab Tab Tab", "幅 16x30x99 5");
+    row("tab wraps", true, "地雷の数", "Tab", "OKButton 16x30x99 5");
+    row("Enter in a box", true, "幅", "Return", "幅 16x30x99 5");
+    row("keypad Enter in a box", true, "地雷の数", "Enter", "地雷の数 16x30x99 5");
+    row("Escape", true, "高さ", "Escape", "高さ 16x30x99 5");
+    row("Enter on OK", true, "", "Return", "closed 9x9x10 5");
+    row("keypad Enter on OK", true, "", "Enter", "closed 9x9x10 5");
+    row("Space on OK", true, "", "Space", "closed 9x9x10 5");
+    row("Enter on Cancel", true, "CancelButton", "Return", "closed -1x30x99 5");
+    row("Alt+H", true, "地雷の数", "Alt+H", "高さ 16x30x99 5");
+    row("Alt+W", true, "", "Alt+W", "高さ 16x30x99 5");
+    row("Alt+M", true, "幅", "Alt+M", "高さ 16x30x99 5");
+    row("best-time tab order", false, "", "Tab Tab Tab Tab Tab", "クリアボタン初 16x30x99 5");
+    row("best-time tab", false, "", "Tab Tab", "クリアボタン中 16x30x99 5");
+    row("Enter on opening", false, "", "Return", "クリアボタン初 16x30x99 999");
+    row("Space on opening", false, "", "Space", "クリアボタン初 16x30x99 999");
+    row("Escape on opening", false, "", "Escape", "クリアボタン初 16x30x99 5");
+}
+
+void TestDialogWindows::keys() {
+    QFETCH(bool, boardChange);
+    QFETCH(QString, focus);
+    QFETCH(QString, keys);
+    QFETCH(QString, state);
+
+    const std::unique_ptr<QDialog> window = Open(boardChange);
+    ShowActive(*window);
+    if (boardChange) {
+        Type(*window, "9", "9", "10");
+    }
+    if (!focus.isEmpty()) {
+        Child(*window, focus)->setFocus();
+    }
+    for (const QString& key : keys.split(' ')) {
+        QTest::keySequence(QApplication::focusWidget(), QKeySequence(key));
+    }
+    QCOMPARE(State(*window), state);
+}
+
+void TestDialogWindows::leavingBoardChange_data() {
+    QTest::addColumn<QString>("mines");
+    QTest::addColumn<QString>("way");  // a button, or the close box
+    QTest::addColumn<QString>("state");
+    QTest::addColumn<QString>("message");
+    const auto row = [](const char* name, const char* mines, const char* way, const char* state,
+                        const char* message) {
+        QTest::newRow(name) << QString(mines) << QString(way) << QString(state) << QString(message);
+    };
+    row("refused", "21", "OKButton", "OKButton 16x30x99 5", "爆弾の数が多すぎです(20.25以下)");
+    row("accepted", "20", "OKButton", "closed 9x9x20 5", "");
+    row("cancelled", "20", "CancelButton", "closed -1x30x99 5", "");
+    row("close box", "20", "close box", "closed 16x30x99 5", "");
+}
+
+// A refusal leaves the dialog as the player left it: open, texts and focus unchanged.
+void TestDialogWindows::leavingBoardChange() {
+    QFETCH(QString, mines);
+    QFETCH(QString, way);
+    QFETCH(QString, state);
+    QFETCH(QString, message);
+
+    盤面の変更 dialog(*module1_);
+    ShowActive(dialog);
+    Type(dialog, "9", "9", mines);
+    if (way == "close box") {
+        dialog.close();
+    } else {
+        QTest::mouseClick(Child(dialog, way), Qt::LeftButton);
+    }
+    QCOMPARE(State(dialog), state);
+    QCOMPARE(platform_.messages.empty() ? "" : QString::fromStdString(platform_.messages.back()),
+             message);
+    QCOMPARE(platform_.messages.size(), message.isEmpty() ? 0u : 1u);
+    QCOMPARE(Child<QLineEdit>(dialog, "地雷の数")->text(), mines);
+}
+
+// The command's dialog, twice: each time a new, application-modal one with empty boxes.
+// The checks follow the closing, so that a failure cannot leave the dialog open.
+void TestDialogWindows::eachBoardChangeOpensEmpty() {
+    QStringList seen;
+    for (const char* button : {"OKButton", "CancelButton"}) {
+        QTimer::singleShot(0, [&seen, button] {
+            if (QWidget* dialog = QApplication::activeModalWidget()) {
+                seen << QString::number(dialog->windowModality()) << dialog->objectName();
+                for (const char* box : {"高さ", "幅", "地雷の数"}) {
+                    seen << Child<QLineEdit>(*dialog, box)->text();
+                }
+                Type(*dialog, "10", "12", "30");
+                Child<QPushButton>(*dialog, button)->click();
+            }
+        });
+        RunBoardChangeDialog(*module1_);
+    }
+    const QStringList opening{QString::number(Qt::ApplicationModal), "盤面の変更", "", "", ""};
+    QCOMPARE(seen, opening + opening);
+    QCOMPARE(module1_->CustomHeight, -1);
+    QCOMPARE(module1_->CustomMines, 30);
+}
+
+void TestDialogWindows::clear_data() {
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<int>("base");
+    QTest::newRow("初級") << "クリアボタン初" << 0;
+    QTest::newRow("中級") << "クリアボタン中" << 3;
+    QTest::newRow("上級") << "クリアボタン上" << 6;
+    QTest::newRow("超上級") << "クリアボタン超" << 9;
+}
+
+// Only the level's three labels and entries change, in memory only; a new window shows
+// them as 999.0.
+void TestDialogWindows::clear() {
+    QFETCH(QString, button);
+    QFETCH(int, base);
+    QStringList labels;
+    for (int i = 0; i < 12; ++i) {
+        module1_->BestTime[i] = 10.67 + i;
+        labels << QStringLiteral("%1.7").arg(10 + i);
+    }
+    ベストタイム window(*module1_, pictures_);
+    QCOMPARE(Scores(window), labels);
+    QTest::mouseClick(Child(window, button), Qt::LeftButton);
+
+    QStringList reopened = labels;
+    for (int i = 0; i < 12; ++i) {
+        const bool cleared = i >= base && i < base + 3;
+        QCOMPARE(module1_->BestTime[i], cleared ? 999.0 : 10.67 + i);
+        labels[i] = cleared ? "999" : labels[i];
+        reopened[i] = cleared ? "999.0" : reopened[i];
+    }
+    QCOMPARE(Scores(window), labels);
+    QVERIFY(platform_.settings.empty());
+    QCOMPARE(Scores(ベストタイム(*module1_, pictures_)), reopened);
+}
+
+// The menu command: a new application-modal window showing BestTime as it is now, gone
+// once OK has closed it.
+void TestDialogWindows::menuOpensModalBestTimes() {
+    BestTimeWindowOpener opener(*module1_, pictures_);
+    module1_->BestTime[6] = 12.34;
+    QStringList seen;
+    QTimer::singleShot(0, [&] {
+        if (QWidget* shown = QApplication::activeModalWidget()) {
+            seen << QString::number(shown == opener.window()) << Scores(*shown)[6]
+                 << QString::number(shown->windowModality() == Qt::ApplicationModal);
+            QTest::mouseClick(Child(*shown, "OKボタン"), Qt::LeftButton);
+        }
+    });
+    opener.OpenModal();
+    QCOMPARE(seen, (QStringList{"1", "12.3", "1"}));
+    QCOMPARE(OpenBestTimeWindows(), 0);
+    QVERIFY(opener.window() == nullptr);
+}
+
+// After a win at 超上級: a modeless top-level window. A further win, and the menu
+// command, only bring that window to the front, with the labels it had. OK destroys it.
+void TestDialogWindows::winShowsOneModelessWindow() {
+    BestTimeWindowOpener opener(*module1_, pictures_);
+    opener.ShowAfterWin();
+    QPointer<ベストタイム> window = opener.window();
+    QVERIFY(window && window->isVisible() && window->isWindow() && !window->parentWidget());
+    QCOMPARE(QApplication::activeModalWidget(), nullptr);
+
+    module1_->BestTime[9] = 300;
+    opener.ShowAfterWin();
+    // Should the menu command open a modal window after all, this closes it again so that
+    // the test fails instead of waiting.
+    int modalOpened = 0;
+    QTimer::singleShot(0, [&modalOpened] {
+        if (QWidget* modal = QApplication::activeModalWidget()) {
+            ++modalOpened;
+            modal->close();
+        }
+    });
+    opener.OpenModal();
+    QCOMPARE(modalOpened, 0);
+    QCOMPARE(opener.window(), window.data());
+    QCOMPARE(OpenBestTimeWindows(), 1);
+    QCOMPARE(Scores(*window)[9], "999.0");
+
+    QTest::mouseClick(Child(*window, "OKボタン"), Qt::LeftButton);
+    QTRY_VERIFY(window.isNull());
+    QVERIFY(opener.window() == nullptr);
+}
+
+// The program ends when its last window closes (Qt decides that only inside exec()). The
+// modeless window, shown while the main window is active, must count as one of them.
+void TestDialogWindows::modelessWindowOutlivesTheMainWindow() {
+    QWidget mainWindow;
+    ShowActive(mainWindow);
+    BestTimeWindowOpener opener(*module1_, pictures_);
+    opener.ShowAfterWin();
+
+    QStringList steps;
+    QTimer afterMainClosed;
+    afterMainClosed.setSingleShot(true);
+    connect(&afterMainClosed, &QTimer::timeout, [&] {
+        steps << "still running";
+        opener.window()->close();
+    });
+    QTimer giveUp;
+    connect(&giveUp, &QTimer::timeout, [&] {
+        steps << "gave up";
+        QApplication::closeAllWindows();
+        QApplication::quit();
+    });
+    QTimer::singleShot(0, [&] {
+        mainWindow.close();
+        afterMainClosed.start(50);
+        giveUp.start(5000);
+    });
+    QApplication::exec();
+    QCOMPARE(steps, QStringList{"still running"});
+}
+
+QTEST_MAIN(TestDialogWindows)
+#include "test_dialog_windows.moc"
