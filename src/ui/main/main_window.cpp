@@ -10,6 +10,7 @@
 
 #include "platform/platform.h"
 #include "store/best_time_store.h"
+#include "ui/dialogs/board_change_dialog.h"
 #include "ui/images/pictures.h"
 #include "ui/main/board_layout.h"
 #include "ui/main/board_widget.h"
@@ -56,7 +57,11 @@ QString ToQString(const std::string& text) {
 }  // namespace
 
 メイン::メイン(Platform& platform, Module1& module1, const Pictures& pictures)
-    : platform_(platform), module1_(module1), pictures_(pictures), game_(platform, module1) {
+    : platform_(platform),
+      module1_(module1),
+      pictures_(pictures),
+      game_(platform, module1),
+      bestTimes_(module1, pictures) {
     setObjectName(QStringLiteral("メイン"));
     setWindowTitle(QStringLiteral("Kestravon"));
     setWindowIcon(pictures.mainWindowIcon());
@@ -104,9 +109,12 @@ void メイン::ConnectMenu() {
             ShowLevelMarks();
             if (FindFixedLevel(level) != nullptr) {
                 ChooseLevel(level);
+            } else {
+                ChangeBoard();
             }
         });
     }
+    connect(menu_.bestTimes, &QAction::triggered, this, [this] { bestTimes_.OpenModal(); });
     connect(menu_.exit, &QAction::triggered, this, &QWidget::close);
     connect(menu_.about, &QAction::triggered, this, [this] { ShowAbout(); });
 }
@@ -153,6 +161,17 @@ void メイン::ShowAbout() {
     platform_.ShowMessage(kAboutText);
 }
 
+void メイン::ChangeBoard() {
+    RunBoardChangeDialog(module1_);
+    // -1 is a cancel; 0 means that no entry was ever accepted and the dialog was
+    // closed by its close box: there is no custom board to set up then.
+    if (module1_.CustomHeight < 1) {
+        return;
+    }
+    game_.SelectLevel(Level::盤面の変更);
+    盤面セットアップ(module1_.CustomHeight, module1_.CustomWidth);
+}
+
 void メイン::GameChanged(const GameChanges& changes) {
     const Display& display = game_.display();
     board_->Repaint(changes);
@@ -170,7 +189,9 @@ void メイン::GameChanged(const GameChanges& changes) {
     }
 }
 
-void メイン::ShowBestTimesAfterWin() {}
+void メイン::ShowBestTimesAfterWin() {
+    bestTimes_.ShowAfterWin();
+}
 
 void メイン::closeEvent(QCloseEvent* event) {
     // The best times are written once, however the window closes.

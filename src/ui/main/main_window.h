@@ -4,6 +4,7 @@
 #include <cstdint>
 
 #include "engine/game.h"
+#include "ui/dialogs/best_time_window.h"
 #include "ui/main/main_menu.h"
 
 class QLineEdit;
@@ -43,6 +44,8 @@ class メイン final : public QMainWindow, private GameObserver {
     // Shows the marks the game holds: Qt's checkable actions toggle themselves.
     void ShowLevelMarks();
     void ShowAbout();
+    // The board-change command: the dialog, then the custom board it accepted.
+    void ChangeBoard();
 
     Platform& platform_;
     Module1& module1_;
@@ -54,6 +57,7 @@ class メイン final : public QMainWindow, private GameObserver {
     FaceButton* リセットボタン = nullptr;
     BoardWidget* board_ = nullptr;
     QTimer* Timer1sec = nullptr;
+    BestTimeWindowOpener bestTimes_;
     bool shutDown_ = false;
 };
 

@@ -2,6 +2,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
@@ -69,6 +70,33 @@ struct Window {
     Pictures pictures;
     メイン window{platform, module1, pictures};
 };
+
+// Answers the next modal dialog: fills its boxes (height, width, mines) and presses
+// a button, or closes it by its close box when `button` is empty.
+void AnswerBoardChange(QStringList boxes, const char* button) {
+    QTimer::singleShot(0, [boxes, button] {
+        QWidget* dialog = QApplication::activeModalWidget();
+        QVERIFY(dialog != nullptr);
+        const char* names[] = {"高さ", "幅", "地雷の数"};
+        for (int i = 0; i < boxes.size(); ++i) {
+            dialog->findChild<QLineEdit*>(QString::fromUtf8(names[i]))->setText(boxes[i]);
+        }
+        if (button == nullptr) {
+            dialog->close();
+        } else {
+            dialog->findChild<QPushButton*>(QString::fromUtf8(button))->click();
+        }
+    });
+}
+
+QWidget* OpenBestTimeWindow() {
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+        if (widget->objectName() == QStringLiteral("ベストタイム") && widget->isVisible()) {
+            return widget;
+        }
+    }
+    return nullptr;
+}
 
 QStringList Captions(const QMenu* menu) {
     QStringList captions;
@@ -220,6 +248,69 @@ class TestMainWindow : public QObject {
         const int mines = w.window.game().board().MineTotal;
         QVERIFY(mines >= 20 && mines <= 40);
         QCOMPARE(w.Text("爆弾の数"), QString::number(mines));
+    }
+
+    void boardChangeCommand() {
+        Window w;
+        w.window.ChooseLevel(Level::初級);
+        const std::vector<bool> beginner{true, false, false, false, false, false};
+        // The close box before any entry was accepted: no board of 0 x 0.
+        AnswerBoardChange({}, nullptr);
+        w.Action("mn盤面の変更")->trigger();
+        QCOMPARE(w.Marks(), beginner);
+        QCOMPARE(w.window.game().CellCount(), 81);
+
+        AnswerBoardChange({"10", "12", "7"}, "OKButton");
+        w.Action("mn盤面の変更")->trigger();
+        QCOMPARE(w.Marks(), (std::vector<bool>{false, false, false, false, false, true}));
+        QCOMPARE(w.window.game().board().RowCount, 10);
+        QCOMPARE(w.window.game().board().ColCount, 12);
+        QCOMPARE(w.window.game().board().MineTotal, 7);
+
+        // The close box after an accepted entry sets that board up again.
+        QTest::mousePress(w.Board(), Qt::RightButton, {}, w.CellCentre(1, 1));
+        AnswerBoardChange({}, nullptr);
+        w.Action("mn盤面の変更")->trigger();
+        QCOMPARE(w.At(1, 1), Tile::None);
+        QCOMPARE(w.window.game().board().ColCount, 12);
+
+        // A cancel after a refused entry leaves board and marks alone, and so does
+        // the close box after that cancel.
+        w.Action("mn初級")->trigger();
+        QTest::mousePress(w.Board(), Qt::RightButton, {}, w.CellCentre(1, 1));
+        AnswerBoardChange({"1", "1", "1"}, "OKButton");
+        QTimer::singleShot(10, [] {
+            QApplication::activeModalWidget()
+                ->findChild<QPushButton*>(QStringLiteral("CancelButton"))
+                ->click();
+        });
+        w.Action("mn盤面の変更")->trigger();
+        QCOMPARE(w.platform.messages.back(), std::string("盤面の範囲が小さすぎます(81以上)"));
+        AnswerBoardChange({}, nullptr);
+        w.Action("mn盤面の変更")->trigger();
+        QCOMPARE(w.Marks(), beginner);
+        QCOMPARE(w.At(1, 1), Tile::Flag);
+    }
+
+    void expertWinShowsTheBestTimesWithoutModality() {
+        Window w;
+        std::vector<std::pair<int, int>> mines;
+        for (int cell = 40 * 40 - 250; cell < 40 * 40; ++cell) {
+            mines.emplace_back(cell % 40, cell / 40);
+        }
+        w.QueueLevelMines(Level::超上級, mines);
+        w.window.ChooseLevel(Level::超上級);
+        w.window.show();
+        QTest::mousePress(w.Board(), Qt::LeftButton, {}, w.CellCentre(0, 0));
+        QCOMPARE(w.platform.messages.front(), std::string("Congratulations!!"));
+        QWidget* bestTimes = OpenBestTimeWindow();
+        QVERIFY(bestTimes != nullptr);
+        QVERIFY(!bestTimes->isModal());
+        QCOMPARE(bestTimes->parentWidget(), nullptr);
+        // The menu command brings the open window to the front instead of a second one.
+        w.Action("mnベストタイム")->trigger();
+        QCOMPARE(OpenBestTimeWindow(), bestTimes);
+        bestTimes->close();
     }
 
     void timerDrivesTheClock() {
