@@ -132,23 +132,44 @@ void Game::RevealCell(std::int16_t x, std::int16_t y) {
     if (!OpenSafeCell(x, y)) {
         return;
     }
-    // The blank region, with a work list instead of recursion: the opened region
-    // does not depend on the visiting order, and the largest board would otherwise
-    // recurse thousands of calls deep. A blank cell has no mine around it, so the
-    // flood never reaches one; each cell is opened when it is first reached.
+    // The blank region, opened run by run along the rows with a work list instead of
+    // recursion: the opened region does not depend on the visiting order, and the
+    // largest board would otherwise recurse thousands of calls deep. A blank cell has
+    // no mine around it, so the flood never reaches one.
     floodWork_.clear();
-    floodWork_.emplace_back(x, y);
+    floodWork_.push_back({x, x, y});
     while (!floodWork_.empty()) {
-        const auto [cx, cy] = floodWork_.back();
+        const BlankRun run = floodWork_.back();
         floodWork_.pop_back();
-        const Neighbourhood around = NeighbourhoodOf(cx, cy);
-        for (int j = around.top; j <= around.bottom; ++j) {
-            const Cell* row = &display_.ImageMap[CellNumber(0, j)];
-            for (int i = around.left; i <= around.right; ++i) {
-                if (row[i].tile == Tile::None && OpenSafeCell(i, j)) {
-                    floodWork_.emplace_back(static_cast<std::int16_t>(i),
-                                            static_cast<std::int16_t>(j));
+        int left = run.left;
+        int right = run.right;
+        while (left > 0 && TileAt(left - 1, run.row) == Tile::None &&
+               OpenSafeCell(left - 1, run.row)) {
+            --left;
+        }
+        while (right < board_.ColCount - 1 && TileAt(right + 1, run.row) == Tile::None &&
+               OpenSafeCell(right + 1, run.row)) {
+            ++right;
+        }
+        // The run's blank cells open their closed neighbours in the rows above and
+        // below; the blank ones among them make new runs.
+        for (const int row : {run.row - 1, run.row + 1}) {
+            if (row < 0 || row >= board_.RowCount) {
+                continue;
+            }
+            const int last = std::min(right + 1, board_.ColCount - 1);
+            for (int column = std::max(left - 1, 0); column <= last; ++column) {
+                if (TileAt(column, row) != Tile::None || !OpenSafeCell(column, row)) {
+                    continue;
                 }
+                const int start = column;
+                while (column < last && TileAt(column + 1, row) == Tile::None &&
+                       OpenSafeCell(column + 1, row)) {
+                    ++column;
+                }
+                floodWork_.push_back({static_cast<std::int16_t>(start),
+                                      static_cast<std::int16_t>(column),
+                                      static_cast<std::int16_t>(row)});
             }
         }
     }
@@ -244,6 +265,11 @@ void Game::Flush() {
     std::swap(changes, pending_);
     if (observer_ != nullptr) {
         observer_->GameChanged(changes);
+    }
+    // The cell list keeps its capacity: a flood opens thousands of cells.
+    if (pending_.cells.empty()) {
+        changes.cells.clear();
+        pending_.cells.swap(changes.cells);
     }
 }
 

@@ -82,7 +82,7 @@ class Game final {
     void LeftPress(int index);
     void RightPress(int index);
     void RevealCell(std::int16_t x, std::int16_t y);
-    // The cells (x, y) and its neighbours on the board, as a clipped rectangle.
+    // The cell (x, y) and its neighbours on the board, as a clipped rectangle.
     struct Neighbourhood {
         int left;
         int top;
@@ -125,7 +125,13 @@ class Game final {
     BoardFields board_;
     Display display_;
     GameChanges pending_;
-    std::vector<std::pair<std::int16_t, std::int16_t>> floodWork_;
+    // Runs of opened blank cells in one row whose neighbours the flood has yet to open.
+    struct BlankRun {
+        std::int16_t left;
+        std::int16_t right;
+        std::int16_t row;
+    };
+    std::vector<BlankRun> floodWork_;
 };
 
 }  // namespace kestravon

@@ -13,6 +13,55 @@ bool IsOpen(Tile tile) {
     return tile == Tile::Push || (tile >= Tile::Num1 && tile <= Tile::Num8);
 }
 
+// Calls `visit(i, j)` for each neighbour of (x, y) on the board.
+template <typename Visit>
+void ForEachNeighbour(const BoardFields& board, int x, int y, Visit visit) {
+    for (int i = x - 1; i <= x + 1; ++i) {
+        for (int j = y - 1; j <= y + 1; ++j) {
+            if ((i != x || j != y) && i >= 0 && j >= 0 && i < board.ColCount &&
+                j < board.RowCount) {
+                visit(i, j);
+            }
+        }
+    }
+}
+
+// What an open cell must show, and which cells may be open: the left-pressed ones and
+// the neighbours of open blank cells. A blank cell opens every closed neighbour, so one
+// that is closed now can only have been marked when the blank cell opened.
+QString CheckOpenedRegion(const GameFixture& f, const std::vector<bool>& pressed,
+                          const std::vector<bool>& marked) {
+    const BoardFields& board = f.game.board();
+    for (int y = 0; y < board.RowCount; ++y) {
+        for (int x = 0; x < board.ColCount; ++x) {
+            const Tile tile = f.At(x, y);
+            if (!IsOpen(tile)) {
+                continue;
+            }
+            int mines = 0;
+            bool besideBlank = false;
+            bool closedNeighbour = false;
+            ForEachNeighbour(board, x, y, [&](int i, int j) {
+                mines += board.Cells[i][j];
+                besideBlank = besideBlank || f.At(i, j) == Tile::Push;
+                closedNeighbour =
+                    closedNeighbour ||
+                    (f.At(i, j) == Tile::None && !marked[static_cast<std::size_t>(f.Index(i, j))]);
+            });
+            if (tile != (mines == 0 ? Tile::Push : NumberTile(mines))) {
+                return QStringLiteral("%1,%2 shows the wrong tile").arg(x).arg(y);
+            }
+            if (!besideBlank && !pressed[static_cast<std::size_t>(f.Index(x, y))]) {
+                return QStringLiteral("%1,%2 was opened from nowhere").arg(x).arg(y);
+            }
+            if (tile == Tile::Push && closedNeighbour) {
+                return QStringLiteral("the blank cell %1,%2 left a neighbour closed").arg(x).arg(y);
+            }
+        }
+    }
+    return {};
+}
+
 // Checks what must hold after every press; returns a description of the first fault.
 QString CheckInvariants(const GameFixture& f, bool lost) {
     const BoardFields& board = f.game.board();
@@ -93,6 +142,8 @@ class TestRandomGames : public QObject {
                 }
             }
             std::shuffle(safeCells.begin(), safeCells.end(), random);
+            std::vector<bool> pressed(static_cast<std::size_t>(cells), false);
+            std::vector<bool> marked(static_cast<std::size_t>(cells), false);
             while (f.game.display().リセットボタン == Face::Start) {
                 bool right = std::uniform_int_distribution(0, 3)(random) == 0;
                 int index = std::uniform_int_distribution(0, cells - 1)(random);
@@ -105,8 +156,14 @@ class TestRandomGames : public QObject {
                     right = f.game.display().ImageMap[index].tile != Tile::None;
                 }
                 f.game.PressCell(index, right ? MouseButton::Right : MouseButton::Left);
-                const QString fault =
-                    CheckInvariants(f, f.game.display().リセットボタン == Face::Fail);
+                (right ? marked : pressed)[static_cast<std::size_t>(index)] = true;
+                QString fault = CheckInvariants(f, f.game.display().リセットボタン == Face::Fail);
+                // The region check walks every neighbourhood: after each press on small
+                // boards, at the end of the game on large ones.
+                const bool ended = f.game.display().リセットボタン != Face::Start;
+                if (fault.isEmpty() && (cells <= 400 || ended)) {
+                    fault = CheckOpenedRegion(f, pressed, marked);
+                }
                 if (!fault.isEmpty()) {
                     QFAIL(qPrintable(QStringLiteral("game %1: %2").arg(game).arg(fault)));
                 }
