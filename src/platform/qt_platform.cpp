@@ -64,7 +64,9 @@ bool QtPlatform::WriteSetting(std::string_view application, std::string_view sec
     QSettings settings(ToQString(application), ToQString(application));
     settings.setValue(SettingPath(section, key), ToQString(text));
     settings.sync();
-    return settings.status() == QSettings::NoError;
+    // A FormatError tells of a file that could not be read, not of the write: the
+    // unreadable file is replaced.
+    return settings.status() != QSettings::AccessError;
 }
 
 bool QtPlatform::AnotherInstanceRunning() {

@@ -2,6 +2,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QSettings>
 #include <QTemporaryDir>
@@ -113,6 +114,77 @@ class TestProcess : public QObject {
         QVERIFY(Signal(copy, signal));
         QCOMPARE(copy.process().exitStatus(), QProcess::NormalExit);
         QCOMPARE(copy.process().exitCode(), 0);
+        QCOMPARE(StoredKeys(), 12);
+    }
+
+    void ofEightCopiesStartedAtOnceOneRuns() {
+        std::vector<std::unique_ptr<Copy>> copies;
+        for (int i = 0; i < 8; ++i) {
+            copies.push_back(std::make_unique<Copy>(*home_));
+        }
+        for (auto& copy : copies) {
+            copy->process().start();
+        }
+        int running = 0;
+        for (auto& copy : copies) {
+            QVERIFY(copy->process().waitForStarted(kTimeoutMs));
+            if (!copy->process().waitForFinished(3000)) {
+                ++running;
+                continue;
+            }
+            QCOMPARE(copy->process().exitStatus(), QProcess::NormalExit);
+            QCOMPARE(copy->process().exitCode(), 0);
+        }
+        QCOMPARE(running, 1);
+        QVERIFY(!QFile::exists(StorePath()));
+        for (auto& copy : copies) {
+            if (copy->process().state() == QProcess::Running) {
+                QVERIFY(Signal(*copy, SIGTERM));
+            }
+        }
+        QCOMPARE(StoredKeys(), 12);
+    }
+
+    void anUnwritableStoreCostsOneLineOnStderr() {
+        // The settings file is a directory, which even root cannot write as a file.
+        QVERIFY(QDir().mkpath(StorePath()));
+        Copy copy(*home_);
+        copy.process().setProcessChannelMode(QProcess::SeparateChannels);
+        QVERIFY(StartAndWaitForLock(copy));
+        QVERIFY(Signal(copy, SIGTERM));
+        QCOMPARE(copy.process().exitCode(), 0);
+        const QStringList ours = QString::fromUtf8(copy.process().readAllStandardError())
+                                     .split(QLatin1Char('\n'))
+                                     .filter(QStringLiteral("kestravon"));
+        QCOMPARE(ours.size(), 1);
+    }
+
+    void unusableStoredTextsStartAsEmptyPlaces_data() {
+        QTest::addColumn<QByteArray>("contents");
+        QTest::addColumn<QString>("first");
+        QTest::newRow("empty file") << QByteArray() << "999";
+        QTest::newRow("garbage") << QByteArray("\x01\xfe[[\n==\n\xff\xff") << "999";
+        QTest::newRow("bad and good values")
+            << QByteArray("[%U30D9%U30B9%U30C8%U30BF%U30A4%U30E0]\n0=abc\n1=12.5\n") << "999";
+    }
+    void unusableStoredTextsStartAsEmptyPlaces() {
+        QFETCH(QByteArray, contents);
+        QFETCH(QString, first);
+        QVERIFY(QDir().mkpath(QFileInfo(StorePath()).path()));
+        QFile file(StorePath());
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(contents);
+        file.close();
+        Copy copy(*home_);
+        QVERIFY(StartAndWaitForLock(copy));
+        QVERIFY(Signal(copy, SIGTERM));
+        QCOMPARE(copy.process().exitCode(), 0);
+        QSettings store(StorePath(), QSettings::IniFormat);
+        QCOMPARE(store.value(QStringLiteral("ベストタイム/0")).toString(), first);
+        if (contents.contains("12.5")) {
+            QCOMPARE(store.value(QStringLiteral("ベストタイム/1")).toString(),
+                     QStringLiteral("12.5"));
+        }
         QCOMPARE(StoredKeys(), 12);
     }
 
