@@ -9,6 +9,11 @@ FaceButton::FaceButton(std::function<void()> onClick, QWidget* parent)
     setAlignment(Qt::AlignLeft | Qt::AlignTop);
 }
 
+void FaceButton::ShowFace(const QPixmap& face) {
+    setPixmap(face);
+    resize(width(), face.height());
+}
+
 void FaceButton::mousePressEvent(QMouseEvent* event) {
     pressed_ = event->button() == Qt::LeftButton;
 }

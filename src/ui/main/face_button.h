@@ -11,6 +11,11 @@ class FaceButton final : public QLabel {
   public:
     FaceButton(std::function<void()> onClick, QWidget* parent);
 
+    // Shows a face at the top-left corner. The width stays as designed, since the
+    // board setup places the button by it; the height follows the face, so that the
+    // 24-pixel-high cleared face shows whole.
+    void ShowFace(const QPixmap& face);
+
   protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;

@@ -84,7 +84,7 @@ QString ToQString(const std::string& text) {
     リセットボタン = new FaceButton([this] { game_.NewGame(); }, client);
     リセットボタン->setObjectName(QStringLiteral("リセットボタン"));
     リセットボタン->setGeometry(layout::kDesignedFaceButton);
-    リセットボタン->setPixmap(pictures.startFaceDesignCopy());
+    リセットボタン->ShowFace(pictures.startFaceDesignCopy());
     board_ = new BoardWidget(
         game_, pictures, [this](int cell, MouseButton button) { game_.PressCell(cell, button); },
         client);
@@ -176,7 +176,7 @@ void メイン::GameChanged(const GameChanges& changes) {
     const Display& display = game_.display();
     board_->Repaint(changes);
     if (changes.face) {
-        リセットボタン->setPixmap(pictures_.face(display.リセットボタン));
+        リセットボタン->ShowFace(pictures_.face(display.リセットボタン));
     }
     if (changes.mineCounter) {
         爆弾の数->setText(ToQString(display.爆弾の数));

@@ -230,6 +230,7 @@ class TestMainWindow : public QObject {
         QCOMPARE(w.window.game().display().リセットボタン, Face::Fail);
         QTest::mouseClick(face, Qt::LeftButton, {}, QPoint(5, 5));
         QCOMPARE(w.window.game().display().リセットボタン, Face::Start);
+        QCOMPARE(face->size(), QSize(25, 23));
         QCOMPARE(w.At(0, 0), Tile::None);
         QVERIFY(w.window.game().display().ImageMap[0].enabled);
     }
@@ -303,6 +304,7 @@ class TestMainWindow : public QObject {
         w.window.show();
         QTest::mousePress(w.Board(), Qt::LeftButton, {}, w.CellCentre(0, 0));
         QCOMPARE(w.platform.messages.front(), std::string("Congratulations!!"));
+        QCOMPARE(w.Child("リセットボタン")->size(), QSize(25, 24));  // the cleared face, whole
         QWidget* bestTimes = OpenBestTimeWindow();
         QVERIFY(bestTimes != nullptr);
         QVERIFY(!bestTimes->isModal());
