@@ -4,6 +4,7 @@
 #include <unistd.h>
 #include <QApplication>
 #include <QSocketNotifier>
+#include <QWidget>
 #include <csignal>
 #include <cstdio>
 
@@ -33,10 +34,22 @@ void CloseWindowsOnTerminationSignals(QtPlatform& platform) {
         char byte = 0;
         [[maybe_unused]] const ssize_t read = ::read(signalSockets[1], &byte, 1);
         notifier->setEnabled(false);
-        // A message box that a closing handler would still open must not hold the exit.
+        // The handler that waits on an open message box or modal window is let finish
+        // first (a win is still ranked), with no further boxes; the windows close after
+        // it, so that the main window saves what it left.
         platform.StopShowingMessages();
-        QApplication::closeAllWindows();
-        QApplication::quit();
+        for (QWidget* window : QApplication::topLevelWidgets()) {
+            if (window->isVisible() && window->isModal()) {
+                window->close();
+            }
+        }
+        QMetaObject::invokeMethod(
+            qApp,
+            [] {
+                QApplication::closeAllWindows();
+                QApplication::quit();
+            },
+            Qt::QueuedConnection);
     });
     struct sigaction action {};
     action.sa_handler = OnTerminationSignal;
