@@ -133,6 +133,19 @@ class TestMainWindow : public QObject {
         QVERIFY(!w.window.windowIcon().isNull());
     }
 
+    void accessKeysChooseFromTheMenus() {
+        Window w;
+        w.window.ChooseLevel(Level::初級);
+        w.window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&w.window));
+        QTest::keyClick(&w.window, Qt::Key_G, Qt::AltModifier);
+        auto* game = w.window.findChild<QMenu*>(QStringLiteral("mnゲーム"));
+        QTRY_VERIFY(game->isVisible());
+        QTest::keyClick(game, Qt::Key_I);
+        QCOMPARE(w.window.game().board().RowCount, 16);
+        QCOMPARE(w.Marks(), (std::vector<bool>{false, true, false, false, false, false}));
+    }
+
     void startUpChecksOnlyBeginner() {
         Window w;
         QCOMPARE(w.Marks(), std::vector<bool>(6, false));
