@@ -7,6 +7,7 @@
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
+#include <algorithm>
 #include <csignal>
 
 namespace {
@@ -125,10 +126,18 @@ class TestProcess : public QObject {
         for (auto& copy : copies) {
             copy->process().start();
         }
-        int running = 0;
         for (auto& copy : copies) {
             QVERIFY(copy->process().waitForStarted(kTimeoutMs));
-            if (!copy->process().waitForFinished(3000)) {
+        }
+        const auto finished = [&copies] {
+            return static_cast<int>(std::count_if(
+                copies.begin(), copies.end(),
+                [](const auto& copy) { return copy->process().state() == QProcess::NotRunning; }));
+        };
+        QTRY_COMPARE_WITH_TIMEOUT(finished(), 7, kTimeoutMs);
+        int running = 0;
+        for (auto& copy : copies) {
+            if (copy->process().state() != QProcess::NotRunning) {
                 ++running;
                 continue;
             }
