@@ -39,10 +39,6 @@ bool FakePlatform::WriteSetting(std::string_view application, std::string_view s
     return true;
 }
 
-void FakePlatform::QueueDraws(std::initializer_list<float> draws) {
-    queuedDraws.insert(queuedDraws.end(), draws);
-}
-
 void FakePlatform::QueueDraws(const std::vector<float>& draws) {
     queuedDraws.insert(queuedDraws.end(), draws.begin(), draws.end());
 }

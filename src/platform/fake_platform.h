@@ -31,7 +31,6 @@ class FakePlatform final : public Platform {
     bool AnotherInstanceRunning() override { return anotherInstance; }
 
     // Queues draws to be returned before the fallback sequence takes over.
-    void QueueDraws(std::initializer_list<float> draws);
     void QueueDraws(const std::vector<float>& draws);
 
     using SettingKey = std::tuple<std::string, std::string, std::string>;

@@ -91,7 +91,7 @@ QString ToQString(const std::string& text) {
 
     menu_ = BuildMainMenu(*menuBar());
     ConnectMenu();
-    resize(layout::kDesignedClientSize + QSize(0, menuBar()->sizeHint().height()));
+    ResizeClientArea(layout::kDesignedClientSize);
 
     game_.SetObserver(this);
     Timer1sec->start();
@@ -125,8 +125,7 @@ void メイン::盤面セットアップ(std::int16_t height, std::int16_t width
     // what remains after the frame, the caption and the menu bar.
     const int outerHeight = ToPixels(OuterHeightTwips(height));
     const int outerWidth = ToPixels(OuterWidthTwips(width));
-    resize(outerWidth - kFrameWidthPixels,
-           outerHeight - kFrameHeightPixels + menuBar()->sizeHint().height());
+    ResizeClientArea({outerWidth - kFrameWidthPixels, outerHeight - kFrameHeightPixels});
 
     // Placed from the width the window really took.
     const double appliedOuterWidthTwips = (this->width() + kFrameWidthPixels) * kTwipsPerPixel;
@@ -140,6 +139,10 @@ void メイン::盤面セットアップ(std::int16_t height, std::int16_t width
 
     game_.SetupBoard(height, width);
     board_->FitBoard();
+}
+
+void メイン::ResizeClientArea(QSize client) {
+    resize(client + QSize(0, menuBar()->sizeHint().height()));
 }
 
 void メイン::ChooseLevel(Level level) {

@@ -44,6 +44,8 @@ class メイン final : public QMainWindow, private GameObserver {
     // Shows the marks the game holds: Qt's checkable actions toggle themselves.
     void ShowLevelMarks();
     void ShowAbout();
+    // Resizes the window so that its client area below the menu bar has `client` size.
+    void ResizeClientArea(QSize client);
     // The board-change command: the dialog, then the custom board it accepted.
     void ChangeBoard();
 
