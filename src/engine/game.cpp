@@ -50,8 +50,9 @@ void Game::NewGame() {
     }
     SetMineCounter(FormatGeneral(board_.MineTotal));
 
-    // Rejection sampling: a draw that hits a mine is thrown away whole.
-    const auto mines = static_cast<std::int16_t>(board_.MineTotal);
+    // Rejection sampling: a draw that hits a mine is thrown away whole. No more mines
+    // are placed than the board has cells, or the search for a free cell would never end.
+    const int mines = std::min(board_.MineTotal, CellCount());
     for (int placed = 0; placed < mines; ++placed) {
         for (;;) {
             const std::int16_t column =
@@ -66,7 +67,7 @@ void Game::NewGame() {
             }
         }
     }
-    board_.Playing = 0;
+    SetPlaying(0);
     SetElapsedTime("0");
     Flush();
 }
@@ -91,9 +92,9 @@ void Game::PressCell(int index, MouseButton button) {
 
 void Game::LeftPress(int index) {
     if (board_.Playing == 0) {
-        board_.StartTime = platform_.ClockSeconds();
+        board_.StartTime = platform_.SteadySeconds();
     }
-    board_.Playing = 1;
+    SetPlaying(1);
     RevealCell(static_cast<std::int16_t>(index % board_.ColCount),
                static_cast<std::int16_t>(index / board_.ColCount));
     WinCheck();
@@ -231,6 +232,13 @@ void Game::SetTile(std::size_t index, Tile tile) {
     display_.ImageMap[index].tile = tile;
     if (!pending_.allCells) {
         pending_.cells.push_back(static_cast<int>(index));
+    }
+}
+
+void Game::SetPlaying(std::int32_t playing) {
+    if (board_.Playing != playing) {
+        board_.Playing = playing;
+        pending_.clock = true;
     }
 }
 

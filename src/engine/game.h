@@ -112,6 +112,10 @@ class Game final {
                static_cast<std::size_t>(x);
     }
     void SetTile(std::size_t index, Tile tile);
+    // Starts (1) or stops (0) the clock.
+    void SetPlaying(std::int32_t playing);
+    // The elapsed-time box from the clock.
+    void ShowElapsedTime();
     void SetFace(Face face);
     void SetMineCounter(std::string text);
     void SetElapsedTime(std::string text);

@@ -9,7 +9,6 @@ namespace kestravon {
 
 namespace {
 
-constexpr double kSecondsPerDay = 86400.0;
 constexpr std::string_view kWinMessage = "Congratulations!!";
 
 std::string NewRecordMessage(int place) {
@@ -22,14 +21,12 @@ void Game::Timer1sec() {
     if (board_.Playing != 1) {
         return;
     }
-    double elapsed = platform_.ClockSeconds() - board_.StartTime;
-    // The clock counts from local midnight: a game that runs across midnight
-    // would otherwise show and rank a negative time.
-    if (elapsed < 0) {
-        elapsed += kSecondsPerDay;
-    }
-    SetElapsedTime(FormatTenths(elapsed));
+    ShowElapsedTime();
     Flush();
+}
+
+void Game::ShowElapsedTime() {
+    SetElapsedTime(FormatTenths(platform_.SteadySeconds() - board_.StartTime));
 }
 
 void Game::LossSequence(std::int16_t x, std::int16_t y) {
@@ -37,7 +34,7 @@ void Game::LossSequence(std::int16_t x, std::int16_t y) {
     SetTile(CellNumber(x, y), Tile::Bomb1);
     SetFace(Face::Fail);
     DisableAllCells();
-    board_.Playing = 0;
+    SetPlaying(0);
 }
 
 void Game::ShowAllMines() {
@@ -62,7 +59,9 @@ void Game::WinSequence() {
     // The clock keeps running while this box is open; the time ranked includes it.
     ShowMessage(kWinMessage);
     DisableAllCells();
-    board_.Playing = 0;
+    // The time ranked is the time of the win, also when the box closed before a tick.
+    ShowElapsedTime();
+    SetPlaying(0);
 
     const std::optional<Level> level = CurrentLevel();
     const FixedLevel* fixed = level ? FindFixedLevel(*level) : nullptr;

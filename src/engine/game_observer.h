@@ -12,9 +12,11 @@ struct GameChanges {
     bool mineCounter = false;
     bool elapsedTime = false;
     bool levelMarks = false;
+    bool clock = false;  // the clock started or stopped
 
     bool Empty() const {
-        return !allCells && cells.empty() && !face && !mineCounter && !elapsedTime && !levelMarks;
+        return !allCells && cells.empty() && !face && !mineCounter && !elapsedTime && !levelMarks &&
+               !clock;
     }
 };
 

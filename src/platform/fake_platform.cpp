@@ -30,12 +30,15 @@ std::string FakePlatform::ReadSetting(std::string_view application, std::string_
     return found == settings.end() ? std::string(fallback) : found->second;
 }
 
-bool FakePlatform::WriteSetting(std::string_view application, std::string_view section,
-                                std::string_view key, std::string_view text) {
+bool FakePlatform::WriteSettings(std::string_view application, std::string_view section,
+                                 const std::vector<Setting>& entries) {
     if (failWrites) {
         return false;
     }
-    settings[{std::string(application), std::string(section), std::string(key)}] = text;
+    ++settingWrites;
+    for (const Setting& entry : entries) {
+        settings[{std::string(application), std::string(section), entry.key}] = entry.text;
+    }
     return true;
 }
 

@@ -11,22 +11,22 @@
 
 namespace kestravon {
 
-// A deterministic platform for tests: a clock that moves only when told to,
+// A deterministic platform for tests: clocks that move only when told to,
 // scripted random draws, message boxes that are recorded instead of shown and an
 // in-memory settings store.
 class FakePlatform final : public Platform {
   public:
-    float ClockSeconds() override { return clock; }
+    double SteadySeconds() override { return steadyClock; }
 
-    void SeedRandomFromClock() override { ++seedCount; }
+    void SeedRandomFromClock() override { seeds.push_back(timeOfDay); }
     float DrawUniform() override;
 
     void ShowMessage(std::string_view text) override;
 
     std::string ReadSetting(std::string_view application, std::string_view section,
                             std::string_view key, std::string_view fallback) override;
-    bool WriteSetting(std::string_view application, std::string_view section, std::string_view key,
-                      std::string_view text) override;
+    bool WriteSettings(std::string_view application, std::string_view section,
+                       const std::vector<Setting>& settings) override;
 
     bool AnotherInstanceRunning() override { return anotherInstance; }
 
@@ -35,8 +35,11 @@ class FakePlatform final : public Platform {
 
     using SettingKey = std::tuple<std::string, std::string, std::string>;
 
-    float clock = 0.0f;
-    int seedCount = 0;
+    double steadyClock = 0.0;
+    // Seconds since local midnight; only the random seeds come from it.
+    double timeOfDay = 0.0;
+    // The time of day at each reseeding.
+    std::vector<double> seeds;
     int drawCount = 0;
     std::deque<float> queuedDraws;
     // Draws after the queue runs dry come from a fixed-seed generator.
@@ -47,6 +50,7 @@ class FakePlatform final : public Platform {
     std::function<void(std::string_view)> whileMessageOpen;
 
     std::map<SettingKey, std::string> settings;
+    int settingWrites = 0;  // writes of the store, each of one or more settings
     bool failWrites = false;
     bool anotherInstance = false;
 };

@@ -2,6 +2,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace kestravon {
 
@@ -11,8 +12,10 @@ class Platform {
   public:
     virtual ~Platform() = default;
 
-    // Time of day in seconds since local midnight, with a fraction.
-    virtual float ClockSeconds() = 0;
+    // Seconds from a steady clock: it never jumps when the time of day is set (by hand,
+    // by network time, for summer time), so the difference of two readings is the time
+    // that passed between them.
+    virtual double SteadySeconds() = 0;
 
     // Reseeds the random generator from the current time of day.
     virtual void SeedRandomFromClock() = 0;
@@ -26,9 +29,14 @@ class Platform {
     // Per-user settings store: the stored text, or `fallback` when there is none.
     virtual std::string ReadSetting(std::string_view application, std::string_view section,
                                     std::string_view key, std::string_view fallback) = 0;
-    // Creates or replaces a setting. Returns false when the store could not be written.
-    virtual bool WriteSetting(std::string_view application, std::string_view section,
-                              std::string_view key, std::string_view text) = 0;
+    struct Setting {
+        std::string key;
+        std::string text;
+    };
+    // Creates or replaces settings of one section, all in one write of the store.
+    // Returns false when the store could not be written.
+    virtual bool WriteSettings(std::string_view application, std::string_view section,
+                               const std::vector<Setting>& settings) = 0;
 
     // Whether another copy of the program is already running for this user.
     virtual bool AnotherInstanceRunning() = 0;

@@ -21,11 +21,14 @@ QString SettingPath(std::string_view section, std::string_view key) {
 
 }  // namespace
 
-QtPlatform::QtPlatform() = default;
+QtPlatform::QtPlatform() {
+    steadyClock_.start();
+}
+
 QtPlatform::~QtPlatform() = default;
 
-float QtPlatform::ClockSeconds() {
-    return static_cast<float>(QTime::currentTime().msecsSinceStartOfDay()) / 1000.0f;
+double QtPlatform::SteadySeconds() {
+    return static_cast<double>(steadyClock_.nsecsElapsed()) / 1e9;
 }
 
 void QtPlatform::SeedRandomFromClock() {
@@ -59,10 +62,13 @@ std::string QtPlatform::ReadSetting(std::string_view application, std::string_vi
     return value.toString().toStdString();
 }
 
-bool QtPlatform::WriteSetting(std::string_view application, std::string_view section,
-                              std::string_view key, std::string_view text) {
+bool QtPlatform::WriteSettings(std::string_view application, std::string_view section,
+                               const std::vector<Setting>& entries) {
     QSettings settings(ToQString(application), ToQString(application));
-    settings.setValue(SettingPath(section, key), ToQString(text));
+    for (const Setting& entry : entries) {
+        settings.setValue(SettingPath(section, entry.key), ToQString(entry.text));
+    }
+    // One sync: the store is rewritten once for all the entries.
     settings.sync();
     // A FormatError tells of a file that could not be read, not of the write: the
     // unreadable file is replaced.

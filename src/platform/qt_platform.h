@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QElapsedTimer>
 #include <QLockFile>
 #include <memory>
 #include <random>
@@ -8,21 +9,22 @@
 
 namespace kestravon {
 
-// The platform as Qt provides it: local time, a Mersenne twister, QMessageBox,
+// The platform as Qt provides it: a monotonic clock, a Mersenne twister seeded from
+// the local time, QMessageBox,
 // QSettings (an INI file on Linux, the registry on Windows) and a per-user lock file.
 class QtPlatform final : public Platform {
   public:
     QtPlatform();
     ~QtPlatform() override;
 
-    float ClockSeconds() override;
+    double SteadySeconds() override;
     void SeedRandomFromClock() override;
     float DrawUniform() override;
     void ShowMessage(std::string_view text) override;
     std::string ReadSetting(std::string_view application, std::string_view section,
                             std::string_view key, std::string_view fallback) override;
-    bool WriteSetting(std::string_view application, std::string_view section, std::string_view key,
-                      std::string_view text) override;
+    bool WriteSettings(std::string_view application, std::string_view section,
+                       const std::vector<Setting>& settings) override;
     bool AnotherInstanceRunning() override;
 
     // From now on message boxes return at once: the program is ending.
@@ -30,6 +32,7 @@ class QtPlatform final : public Platform {
 
   private:
     bool showMessages_ = true;
+    QElapsedTimer steadyClock_;
     std::mt19937 generator_;
     std::unique_ptr<QLockFile> instanceLock_;
 };

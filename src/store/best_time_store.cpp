@@ -1,6 +1,7 @@
 #include "store/best_time_store.h"
 
 #include <string>
+#include <vector>
 
 #include "engine/number_format.h"
 #include "platform/platform.h"
@@ -24,14 +25,12 @@ void LoadBestTimes(Module1& module1) {
 }
 
 bool SaveBestTimes(Module1& module1) {
-    bool written = true;
+    std::vector<Platform::Setting> entries;
     for (int i = 0; i < kBestTimeCount; ++i) {
-        written = module1.platform().WriteSetting(
-                      kApplication, kSection, std::to_string(i),
-                      FormatGeneral(module1.BestTime[static_cast<std::size_t>(i)])) &&
-                  written;
+        entries.push_back(
+            {std::to_string(i), FormatGeneral(module1.BestTime[static_cast<std::size_t>(i)])});
     }
-    return written;
+    return module1.platform().WriteSettings(kApplication, kSection, entries);
 }
 
 }  // namespace kestravon

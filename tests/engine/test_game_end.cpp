@@ -20,10 +20,10 @@ std::vector<std::pair<int, int>> MinesAtTheEnd(int rows, int columns, int count)
 void WinLevelIn(GameFixture& f, Level level, float seconds) {
     const FixedLevel& fixed = *FindFixedLevel(level);
     f.LevelBoard(level, MinesAtTheEnd(fixed.rows, fixed.columns, fixed.fewestMines));
-    f.platform.clock = 1000.0f;
+    f.platform.steadyClock = 1000.0;
     f.platform.whileMessageOpen = [&f, seconds](std::string_view text) {
         if (text == "Congratulations!!") {
-            f.platform.clock = 1000.0f + seconds;
+            f.platform.steadyClock = 1000.0 + seconds;
             f.game.Timer1sec();
         }
     };
@@ -79,7 +79,7 @@ class TestGameEnd : public QObject {
         QVERIFY(!f.Enabled(0, 0));
         QCOMPARE(f.observer.bestTimeWindows, 0);
         // The clock stopped with the congratulation box.
-        f.platform.clock += 50;
+        f.platform.steadyClock += 50;
         f.game.Timer1sec();
         QCOMPARE(f.game.display().経過時間, std::string("12.3"));
     }
@@ -195,21 +195,66 @@ class TestGameEnd : public QObject {
         QCOMPARE(f.At(8, 8), Tile::None);  // the mine is never flagged
     }
 
-    void clockShowsTenthsAndSurvivesMidnight() {
+    // The game time comes from the steady clock alone: midnight and a time of day set
+    // back or forward while playing change nothing.
+    void clockShowsTenthsWhateverTheTimeOfDayDoes_data() {
+        QTest::addColumn<double>("timeOfDayJump");
+        QTest::newRow("midnight") << -86399.0;
+        QTest::newRow("an hour back") << -3600.0;
+        QTest::newRow("two hours forward") << 7200.0;
+    }
+    void clockShowsTenthsWhateverTheTimeOfDayDoes() {
+        QFETCH(double, timeOfDayJump);
         GameFixture f;
         f.CustomBoard(9, 9, {{8, 8}});
         f.game.Timer1sec();
         QCOMPARE(f.game.display().経過時間, std::string("0"));
-        f.platform.clock = 86399.5f;
+        f.platform.timeOfDay = 86399.5;
+        f.platform.steadyClock = 5000.25;
         f.Left(8, 7);
         f.game.Timer1sec();
         QCOMPARE(f.game.display().経過時間, std::string("0.0"));
-        f.platform.clock = 0.5f;
+        f.platform.timeOfDay += timeOfDayJump;
+        f.platform.steadyClock += 1.0;
         f.game.Timer1sec();
         QCOMPARE(f.game.display().経過時間, std::string("1.0"));
-        f.platform.clock = 65.0f;
+        f.platform.steadyClock += 1233.5;
         f.game.Timer1sec();
-        QCOMPARE(f.game.display().経過時間, std::string("65.5"));
+        QCOMPARE(f.game.display().経過時間, std::string("1234.5"));
+    }
+
+    // Closed before the next tick, the congratulation box still counts: the ranked time
+    // is the time of the win, not the "0" that the new game wrote.
+    void winByTheFirstPressRanksItsRealTime() {
+        GameFixture f;
+        f.module1.BestTime.fill(999);
+        f.LevelBoard(Level::初級, MinesAtTheEnd(9, 9, 5));
+        f.platform.steadyClock = 70.0;
+        f.platform.whileMessageOpen = [&f](std::string_view) { f.platform.steadyClock = 72.47; };
+        f.Left(0, 0);
+        QCOMPARE(f.game.display().経過時間, std::string("2.5"));
+        QCOMPARE(f.module1.BestTime[0], 2.5);
+    }
+
+    // The clock's start and stop are reported, so that a view ticks only while it runs.
+    void clockChangesAreReported() {
+        GameFixture f;
+        f.CustomBoard(9, 9, {{8, 8}});
+        const auto clockReports = [&f] {
+            int count = 0;
+            for (const GameChanges& changes : f.observer.reports) {
+                count += changes.clock ? 1 : 0;
+            }
+            return count;
+        };
+        QCOMPARE(clockReports(), 0);
+        f.Right(0, 0);
+        f.Left(0, 0);  // a left press on a flag starts the clock, though nothing opens
+        QCOMPARE(clockReports(), 1);
+        QCOMPARE(f.observer.reports.back().clock, true);
+        f.Left(8, 8);
+        QCOMPARE(clockReports(), 2);
+        QCOMPARE(f.game.board().Playing, 0);
     }
 };
 

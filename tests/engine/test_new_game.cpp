@@ -120,20 +120,22 @@ class TestNewGame : public QObject {
     void newGameMidGameStopsTheClockAndReseeds() {
         GameFixture f;
         f.CustomBoard(9, 9, {{8, 8}});
-        f.platform.clock = 100.0f;
+        f.platform.steadyClock = 100.0;
         f.Right(8, 8);
         f.Left(8, 7);
-        f.platform.clock = 105.0f;
+        f.platform.steadyClock = 105.0;
         f.game.Timer1sec();
         QCOMPARE(f.game.display().経過時間, std::string("5.0"));
-        const int seeds = f.platform.seedCount;
+        f.platform.timeOfDay = 43200.5;
+        const std::size_t seeds = f.platform.seeds.size();
         f.game.NewGame();
-        QCOMPARE(f.platform.seedCount, seeds + 1);
+        QCOMPARE(f.platform.seeds.size(), seeds + 1);
+        QCOMPARE(f.platform.seeds.back(), 43200.5);
         QCOMPARE(f.game.board().Playing, 0);
         QCOMPARE(f.game.board().StartTime, 100.0);
         QCOMPARE(f.game.display().経過時間, std::string("0"));
         QCOMPARE(f.CountTiles(Tile::None), 81);
-        f.platform.clock = 200.0f;
+        f.platform.steadyClock = 200.0;
         f.game.Timer1sec();
         QCOMPARE(f.game.display().経過時間, std::string("0"));
     }
@@ -172,6 +174,28 @@ class TestNewGame : public QObject {
         }
         f.game.SetupBoard(101, 101);
         QCOMPARE(f.game.CellCount(), 101 * 101);
+    }
+
+    // No command reaches these states; the game still ends its new game in them.
+    void newGameEndsWhenTheMinesCannotAllBePlaced() {
+        GameFixture before;
+        before.game.SelectLevel(Level::地獄);
+        before.game.NewGame();
+        QCOMPARE(before.game.CellCount(), 0);
+
+        GameFixture full;
+        full.module1.CustomMines = 81;
+        full.game.SelectLevel(Level::盤面の変更);
+        full.game.SetupBoard(9, 9);
+        full.module1.CustomMines = 100;
+        full.game.NewGame();
+        int mines = 0;
+        for (int x = 0; x < 9; ++x) {
+            for (int y = 0; y < 9; ++y) {
+                mines += full.game.board().Cells[x][y];
+            }
+        }
+        QCOMPARE(mines, 81);
     }
 
     void newGameReportsAllCellsChanged() {

@@ -113,12 +113,12 @@ class TestPresses : public QObject {
         f.CustomBoard(9, 9, {{8, 8}});
         f.Right(0, 0);
         QCOMPARE(f.game.board().Playing, 0);
-        f.platform.clock = 50.5f;
+        f.platform.steadyClock = 50.5;
         f.Left(0, 0);  // on a flag: opens nothing
         QCOMPARE(f.At(0, 0), Tile::Flag);
         QCOMPARE(f.game.board().Playing, 1);
         QCOMPARE(f.game.board().StartTime, 50.5);
-        f.platform.clock = 60.0f;
+        f.platform.steadyClock = 60.0;
         f.Left(7, 7);
         QCOMPARE(f.game.board().StartTime, 50.5);
     }

@@ -35,6 +35,7 @@ class TestBestTimeStore : public QObject {
             QCOMPARE(entry, 999.0);
         }
         QVERIFY(SaveBestTimes(module1));
+        QCOMPARE(platform.settingWrites, 1);
         QCOMPARE(platform.settings.size(), std::size_t{12});
         for (int i = 0; i < 12; ++i) {
             QCOMPARE(platform.settings.at(Key(std::to_string(i).c_str())), std::string("999"));

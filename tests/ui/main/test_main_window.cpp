@@ -252,7 +252,7 @@ class TestMainWindow : public QObject {
         Window w;
         w.window.ChooseLevel(Level::初級);
         QTest::mousePress(w.Board(), Qt::RightButton, {}, w.CellCentre(2, 2));
-        w.platform.clock = 5;
+        w.platform.steadyClock = 5;
         QTest::mousePress(w.Board(), Qt::LeftButton, {}, w.CellCentre(3, 3));
         w.Action("mn中級")->trigger();
         QCOMPARE(w.window.game().board().RowCount, 16);
@@ -334,10 +334,10 @@ class TestMainWindow : public QObject {
         const auto* timer = w.window.findChild<QTimer*>(QStringLiteral("Timer1sec"));
         QVERIFY(timer->isActive());
         QCOMPARE(timer->interval(), 100);
-        w.platform.clock = 10;
+        w.platform.steadyClock = 10;
         QTest::mousePress(w.Board(), Qt::RightButton, {}, w.CellCentre(0, 0));
         QTest::mousePress(w.Board(), Qt::LeftButton, {}, w.CellCentre(0, 0));
-        w.platform.clock = 12.25f;
+        w.platform.steadyClock = 12.25;
         QTRY_COMPARE(w.Text("経過時間"), QStringLiteral("2.3"));
     }
 
