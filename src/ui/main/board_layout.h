@@ -33,21 +33,22 @@ inline constexpr double kExtraWidthTwips = 100.0;
 inline constexpr int kFrameWidthPixels = 8;
 inline constexpr int kFrameHeightPixels = 46;
 
+// Everything above the board: the face button and the two counters.
+inline constexpr int kHeaderHeightPixels = 56;
+
 inline constexpr double kFaceTopTwips = 180.0;
 inline constexpr double kFaceShiftTwips = -50.0;  // from centred in the outer width
 inline constexpr double kCounterTopTwips = 175.0;
 inline constexpr double kMineCounterShiftTwips = -850.0;  // from the face button's left
 inline constexpr double kElapsedTimeShiftTwips = 500.0;   // from the face button's left
+inline constexpr double kFaceWidthTwips = 375.0;
+inline constexpr double kCounterWidthTwips = 735.0;
 
 // Designed places before the first board setup.
 inline constexpr QRect kDesignedMineCounter{40, 16, 49, 23};
 inline constexpr QRect kDesignedElapsedTime{128, 16, 49, 23};
 inline constexpr QRect kDesignedFaceButton{96, 16, 25, 23};
 inline constexpr QSize kDesignedClientSize{220, 194};
-
-inline QPoint BoardOrigin() {
-    return {ToPixels(kBoardLeftTwips), ToPixels(kBoardTopTwips)};
-}
 
 // The outer window size, in twips, for a board.
 inline double OuterHeightTwips(int rows) {
@@ -57,9 +58,43 @@ inline double OuterWidthTwips(int columns) {
     return (columns + 1) * kCellTwips + kExtraWidthTwips;
 }
 
-// Face button left edge, in twips, for an outer width and a face button width.
-inline double FaceLeftTwips(double outerWidthTwips, double faceWidthTwips) {
-    return outerWidthTwips / 2 - faceWidthTwips / 2 + kFaceShiftTwips;
+// The client area's size for a board as the formulas give it, before any widening.
+inline QSize BoardClientSize(int rows, int columns) {
+    return {ToPixels(OuterWidthTwips(columns)) - kFrameWidthPixels,
+            ToPixels(OuterHeightTwips(rows)) - kFrameHeightPixels};
+}
+
+// Where the face button and the two counters go, as left edges in pixels.
+struct HeaderPlaces {
+    int face;
+    int mineCounter;
+    int elapsedTime;
+};
+
+// The places for a client area of a given width: the face centred in the window's outer
+// width, the counters at their offsets from it.
+inline HeaderPlaces CentredHeader(int clientWidth) {
+    const double outerWidthTwips = (clientWidth + kFrameWidthPixels) * kTwipsPerPixel;
+    const double face = outerWidthTwips / 2 - kFaceWidthTwips / 2 + kFaceShiftTwips;
+    return {ToPixels(face), ToPixels(face + kMineCounterShiftTwips),
+            ToPixels(face + kElapsedTimeShiftTwips)};
+}
+
+inline bool HeaderFits(const HeaderPlaces& places, int clientWidth) {
+    const int counterWidth = ToPixels(kCounterWidthTwips);
+    return places.mineCounter >= 0 && places.elapsedTime + counterWidth <= clientWidth;
+}
+
+// On a board too narrow for the centred places, the counters keep their spacing from the
+// face and the board's margin at each side; the client area is just wide enough for that.
+inline constexpr double kNarrowFaceLeftTwips = kBoardLeftTwips - kMineCounterShiftTwips;
+inline constexpr int kNarrowClientWidth = static_cast<int>(
+    (kNarrowFaceLeftTwips + kElapsedTimeShiftTwips + kCounterWidthTwips + kBoardLeftTwips) /
+    kTwipsPerPixel);
+
+inline HeaderPlaces NarrowHeader() {
+    return {ToPixels(kNarrowFaceLeftTwips), ToPixels(kNarrowFaceLeftTwips + kMineCounterShiftTwips),
+            ToPixels(kNarrowFaceLeftTwips + kElapsedTimeShiftTwips)};
 }
 
 }  // namespace kestravon::layout

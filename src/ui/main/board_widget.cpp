@@ -38,7 +38,6 @@ BoardWidget::BoardWidget(const Game& game, const Pictures& pictures, PressHandle
     : QWidget(parent), game_(game), pictures_(pictures), onPress_(std::move(onPress)) {
     setObjectName(QStringLiteral("ImageMap"));
     setAttribute(Qt::WA_OpaquePaintEvent);
-    move(layout::BoardOrigin());
     hide();
 }
 

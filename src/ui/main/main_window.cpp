@@ -2,10 +2,10 @@
 
 #include <QAction>
 #include <QCloseEvent>
-#include <QFontDatabase>
-#include <QLineEdit>
 #include <QMenuBar>
+#include <QScreen>
 #include <QTimer>
+#include <QVBoxLayout>
 #include <cstdio>
 
 #include "platform/platform.h"
@@ -13,8 +13,11 @@
 #include "ui/dialogs/board_change_dialog.h"
 #include "ui/images/pictures.h"
 #include "ui/main/board_layout.h"
+#include "ui/main/board_scroll_area.h"
 #include "ui/main/board_widget.h"
+#include "ui/main/counter_box.h"
 #include "ui/main/face_button.h"
+#include "ui/main/screen_fit.h"
 
 namespace kestravon {
 
@@ -22,33 +25,6 @@ namespace {
 
 constexpr int kTickMilliseconds = 100;
 constexpr std::string_view kAboutText = "ケストラヴォン Ver.1\r\n作: Kestravon 開発チーム";
-
-QFont CounterFont() {
-    QFont font;
-    // The designed Gothic face first, then Japanese Gothic faces that Linux has.
-    font.setFamilies({QStringLiteral("ＭＳ ゴシック"), QStringLiteral("IPAGothic"),
-                      QStringLiteral("Noto Sans CJK JP"),
-                      QFontDatabase::systemFont(QFontDatabase::FixedFont).family()});
-    font.setPointSize(12);
-    font.setBold(true);
-    return font;
-}
-
-QLineEdit* MakeCounter(const char* name, const QRect& geometry, QWidget* parent) {
-    auto* counter = new QLineEdit(QStringLiteral("0"), parent);
-    counter->setObjectName(QString::fromUtf8(name));
-    counter->setGeometry(geometry);
-    counter->setFont(CounterFont());
-    counter->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    counter->setTextMargins(0, 0, 0, 0);
-    // Disabled by every board setup, yet as legible as an enabled box.
-    QPalette palette = counter->palette();
-    for (const QPalette::ColorRole role : {QPalette::Text, QPalette::Base}) {
-        palette.setColor(QPalette::Disabled, role, palette.color(QPalette::Active, role));
-    }
-    counter->setPalette(palette);
-    return counter;
-}
 
 QString ToQString(const std::string& text) {
     return QString::fromStdString(text);
@@ -74,27 +50,36 @@ QString ToQString(const std::string& text) {
     client->setPalette(palette);
     setCentralWidget(client);
 
+    // Runs only while a game's clock runs, so that an idle window never wakes the computer.
     Timer1sec = new QTimer(this);
     Timer1sec->setObjectName(QStringLiteral("Timer1sec"));
     Timer1sec->setInterval(kTickMilliseconds);
     connect(Timer1sec, &QTimer::timeout, this, [this] { game_.Timer1sec(); });
 
-    経過時間 = MakeCounter("経過時間", layout::kDesignedElapsedTime, client);
-    爆弾の数 = MakeCounter("爆弾の数", layout::kDesignedMineCounter, client);
-    リセットボタン = new FaceButton([this] { game_.NewGame(); }, client);
+    // The face button and the counters stay in view above a board that scrolls.
+    auto* header = new QWidget(client);
+    header->setFixedHeight(layout::kHeaderHeightPixels);
+    経過時間 = new CounterBox(QStringLiteral("経過時間"), layout::kDesignedElapsedTime, header);
+    爆弾の数 = new CounterBox(QStringLiteral("爆弾の数"), layout::kDesignedMineCounter, header);
+    リセットボタン = new FaceButton([this] { game_.NewGame(); }, header);
     リセットボタン->setObjectName(QStringLiteral("リセットボタン"));
     リセットボタン->setGeometry(layout::kDesignedFaceButton);
     リセットボタン->ShowFace(pictures.startFaceDesignCopy());
     board_ = new BoardWidget(
         game_, pictures, [this](int cell, MouseButton button) { game_.PressCell(cell, button); },
-        client);
+        nullptr);
+    boardArea_ = new BoardScrollArea(board_, client);
+    auto* rows = new QVBoxLayout(client);
+    rows->setContentsMargins(0, 0, 0, 0);
+    rows->setSpacing(0);
+    rows->addWidget(header);
+    rows->addWidget(boardArea_);
 
     menu_ = BuildMainMenu(*menuBar());
     ConnectMenu();
     ResizeClientArea(layout::kDesignedClientSize);
 
     game_.SetObserver(this);
-    Timer1sec->start();
 }
 
 メイン::~メイン() {
@@ -121,19 +106,19 @@ void メイン::ConnectMenu() {
 
 void メイン::盤面セットアップ(std::int16_t height, std::int16_t width) {
     using namespace layout;
-    // The window's outer size, of which the client area below the menu bar is
-    // what remains after the frame, the caption and the menu bar.
-    const int outerHeight = ToPixels(OuterHeightTwips(height));
-    const int outerWidth = ToPixels(OuterWidthTwips(width));
-    ResizeClientArea({outerWidth - kFrameWidthPixels, outerHeight - kFrameHeightPixels});
+    // The client area below the menu bar: what the window's outer size leaves after the
+    // frame, the caption and the menu bar, widened where the counters would not fit.
+    const QSize boardClient = BoardClientSize(height, width);
+    const bool narrow = !HeaderFits(CentredHeader(boardClient.width()), boardClient.width());
+    const QSize client(narrow ? kNarrowClientWidth : boardClient.width(), boardClient.height());
+    boardArea_->FitPage(client - QSize(0, kHeaderHeightPixels));
+    FitWindowToScreen(client);
 
     // Placed from the width the window really took.
-    const double appliedOuterWidthTwips = (this->width() + kFrameWidthPixels) * kTwipsPerPixel;
-    const double faceLeft =
-        FaceLeftTwips(appliedOuterWidthTwips, リセットボタン->width() * kTwipsPerPixel);
-    リセットボタン->move(ToPixels(faceLeft), ToPixels(kFaceTopTwips));
-    爆弾の数->move(ToPixels(faceLeft + kMineCounterShiftTwips), ToPixels(kCounterTopTwips));
-    経過時間->move(ToPixels(faceLeft + kElapsedTimeShiftTwips), ToPixels(kCounterTopTwips));
+    const HeaderPlaces places = narrow ? NarrowHeader() : CentredHeader(this->width());
+    リセットボタン->move(places.face, ToPixels(kFaceTopTwips));
+    爆弾の数->move(places.mineCounter, ToPixels(kCounterTopTwips));
+    経過時間->move(places.elapsedTime, ToPixels(kCounterTopTwips));
     爆弾の数->setEnabled(false);
     経過時間->setEnabled(false);
 
@@ -143,6 +128,25 @@ void メイン::盤面セットアップ(std::int16_t height, std::int16_t width
 
 void メイン::ResizeClientArea(QSize client) {
     resize(client + QSize(0, menuBar()->sizeHint().height()));
+}
+
+void メイン::FitWindowToScreen(QSize client) {
+    const QSize wanted = client + QSize(0, menuBar()->sizeHint().height());
+    // The frame is known once the window manager has framed the shown window; until then
+    // the window manager also chooses where the window goes.
+    const bool framed = isVisible();
+    const QRect outer = frameGeometry();
+    const QRect inner = geometry();
+    const QMargins frame =
+        framed ? QMargins(inner.left() - outer.left(), inner.top() - outer.top(),
+                          outer.right() - inner.right(), outer.bottom() - inner.bottom())
+               : QMargins();
+    const ScreenFit fit = FitOnScreen(wanted, outer.topLeft(), frame, screen()->availableGeometry(),
+                                      boardArea_->ScrollBarExtents());
+    resize(fit.size);
+    if (framed && fit.frameOrigin != outer.topLeft()) {
+        move(fit.frameOrigin);
+    }
 }
 
 void メイン::ChooseLevel(Level level) {
@@ -182,10 +186,17 @@ void メイン::GameChanged(const GameChanges& changes) {
         リセットボタン->ShowFace(pictures_.face(display.リセットボタン));
     }
     if (changes.mineCounter) {
-        爆弾の数->setText(ToQString(display.爆弾の数));
+        爆弾の数->ShowText(ToQString(display.爆弾の数));
     }
     if (changes.elapsedTime) {
-        経過時間->setText(ToQString(display.経過時間));
+        経過時間->ShowText(ToQString(display.経過時間));
+    }
+    if (changes.clock) {
+        if (game_.board().Playing == 1) {
+            Timer1sec->start();
+        } else {
+            Timer1sec->stop();
+        }
     }
     if (changes.levelMarks) {
         ShowLevelMarks();

@@ -7,12 +7,13 @@
 #include "ui/dialogs/best_time_window.h"
 #include "ui/main/main_menu.h"
 
-class QLineEdit;
 class QTimer;
 
 namespace kestravon {
 
+class BoardScrollArea;
 class BoardWidget;
+class CounterBox;
 class FaceButton;
 class Pictures;
 class Platform;
@@ -46,6 +47,9 @@ class メイン final : public QMainWindow, private GameObserver {
     void ShowAbout();
     // Resizes the window so that its client area below the menu bar has `client` size.
     void ResizeClientArea(QSize client);
+    // The same within the available area of the screen: a window that would not fit
+    // takes the largest size that does, and the board scrolls.
+    void FitWindowToScreen(QSize client);
     // The board-change command: the dialog, then the custom board it accepted.
     void ChangeBoard();
 
@@ -54,10 +58,11 @@ class メイン final : public QMainWindow, private GameObserver {
     const Pictures& pictures_;
     Game game_;
     MainMenu menu_;
-    QLineEdit* 経過時間 = nullptr;
-    QLineEdit* 爆弾の数 = nullptr;
+    CounterBox* 経過時間 = nullptr;
+    CounterBox* 爆弾の数 = nullptr;
     FaceButton* リセットボタン = nullptr;
     BoardWidget* board_ = nullptr;
+    BoardScrollArea* boardArea_ = nullptr;
     QTimer* Timer1sec = nullptr;
     BestTimeWindowOpener bestTimes_;
     bool shutDown_ = false;

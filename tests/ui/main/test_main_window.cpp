@@ -8,68 +8,13 @@
 #include <QTimer>
 
 #include "engine/number_format.h"
-#include "platform/fake_platform.h"
-#include "ui/images/pictures.h"
+#include "main_window_fixture.h"
 #include "ui/main/board_layout.h"
-#include "ui/main/board_widget.h"
-#include "ui/main/main_window.h"
+#include "ui/main/counter_box.h"
 
 using namespace kestravon;
 
 namespace {
-
-float DrawFor(int index, int count) {
-    return (static_cast<float>(index) + 0.5f) / count;
-}
-
-// A main window on the fake platform.
-struct Window {
-    Window() { module1.BestTime.fill(kNoBestTime); }
-
-    // Queues the draws of a fixed level's new game with mines at `mines` (x, y).
-    void QueueLevelMines(Level level, const std::vector<std::pair<int, int>>& mines) {
-        const FixedLevel& fixed = *FindFixedLevel(level);
-        platform.QueueDraws({DrawFor(static_cast<int>(mines.size()) - fixed.fewestMines,
-                                     fixed.mostMines - fixed.fewestMines + 1)});
-        for (const auto& [x, y] : mines) {
-            platform.QueueDraws({DrawFor(x, fixed.columns), DrawFor(y, fixed.rows)});
-        }
-    }
-
-    QAction* Action(const char* name) const {
-        return window.findChild<QAction*>(QString::fromUtf8(name));
-    }
-    BoardWidget* Board() const {
-        return window.findChild<BoardWidget*>(QStringLiteral("ImageMap"));
-    }
-    QWidget* Child(const char* name) const {
-        return window.findChild<QWidget*>(QString::fromUtf8(name));
-    }
-    QString Text(const char* name) const {
-        return window.findChild<QLineEdit*>(QString::fromUtf8(name))->text();
-    }
-    // The centre of cell (x, y) in the board widget.
-    QPoint CellCentre(int x, int y) const {
-        return Board()->CellRect(y * window.game().board().ColCount + x).center();
-    }
-    QPoint ClientPosition(const char* name) const { return Child(name)->pos(); }
-    Tile At(int x, int y) const {
-        return window.game().display().ImageMap[y * window.game().board().ColCount + x].tile;
-    }
-    std::vector<bool> Marks() const {
-        std::vector<bool> marks;
-        for (const char* name :
-             {"mn初級", "mn中級", "mn上級", "mn超上級", "mn地獄", "mn盤面の変更"}) {
-            marks.push_back(Action(name)->isChecked());
-        }
-        return marks;
-    }
-
-    FakePlatform platform;
-    Module1 module1{platform};
-    Pictures pictures;
-    メイン window{platform, module1, pictures};
-};
 
 // Answers the next modal dialog: fills its boxes (height, width, mines) and presses
 // a button, or closes it by its close box when `button` is empty.
@@ -174,8 +119,10 @@ class TestMainWindow : public QObject {
         QFETCH(int, columns);
         Window w;
         w.window.ChooseLevel(Level::初級);
+        w.Show();
         w.window.盤面セットアップ(static_cast<std::int16_t>(rows),
                                   static_cast<std::int16_t>(columns));
+        QApplication::processEvents();
         using namespace layout;
         const int menuHeight = w.window.menuBar()->sizeHint().height();
         QCOMPARE(w.window.width() + kFrameWidthPixels, ToPixels((columns + 1) * 225.0 + 100));
@@ -184,8 +131,8 @@ class TestMainWindow : public QObject {
         // Cell (c, r) has its top-left corner at (7.5 + 15c, 56 + 15r), the half rounded down.
         const BoardWidget* board = w.Board();
         const int last = rows * columns - 1;
-        QCOMPARE(board->pos() + board->CellRect(0).topLeft(), QPoint(7, 56));
-        QCOMPARE(board->pos() + board->CellRect(last).topLeft(),
+        QCOMPARE(w.InClient(board, board->CellRect(0).topLeft()), QPoint(7, 56));
+        QCOMPARE(w.InClient(board, board->CellRect(last).topLeft()),
                  QPoint(7 + 15 * (columns - 1), 56 + 15 * (rows - 1)));
         QCOMPARE(board->size(), QSize(15 * columns, 15 * rows));
         const double outerTwips = (w.window.width() + kFrameWidthPixels) * 15.0;
@@ -201,11 +148,87 @@ class TestMainWindow : public QObject {
     void beginnerGeometryInNumbers() {
         Window w;
         w.window.ChooseLevel(Level::初級);
+        w.Show();
         QCOMPARE(w.window.width() + layout::kFrameWidthPixels, 156);  // 2350 twips
         QCOMPARE(w.ClientPosition("リセットボタン").x(), 62);         // 937.5 twips
         QCOMPARE(w.ClientPosition("爆弾の数").x(), 5);                // 87.5 twips
         QCOMPARE(w.ClientPosition("経過時間").x(), 95);               // 1437.5 twips
-        QCOMPARE(w.Board()->pos() + w.Board()->CellRect(80).topLeft(), QPoint(127, 176));
+        QCOMPARE(w.InClient(w.Board(), w.Board()->CellRect(80).topLeft()), QPoint(127, 176));
+    }
+
+    // A board of 8 columns or fewer widens the client area to hold both counters with
+    // the board's margin at each side; from 9 columns on the formulas hold.
+    void narrowBoardsShowBothCounters_data() {
+        QTest::addColumn<int>("columns");
+        QTest::addColumn<int>("clientWidth");
+        QTest::addColumn<int>("mineCounterLeft");
+        QTest::newRow("1 column") << 1 << 154 << 7;
+        QTest::newRow("5 columns") << 5 << 154 << 7;
+        QTest::newRow("8 columns") << 8 << 154 << 7;
+        QTest::newRow("9 columns") << 9 << 148 << 5;
+    }
+    void narrowBoardsShowBothCounters() {
+        QFETCH(int, columns);
+        QFETCH(int, clientWidth);
+        QFETCH(int, mineCounterLeft);
+        Window w;
+        w.Show();
+        w.window.盤面セットアップ(16, static_cast<std::int16_t>(columns));
+        QApplication::processEvents();
+        const QRect client = w.window.centralWidget()->rect();
+        QCOMPARE(client.width(), clientWidth);
+        QCOMPARE(w.ClientPosition("爆弾の数"), QPoint(mineCounterLeft, 11));
+        for (const char* name : {"爆弾の数", "リセットボタン", "経過時間"}) {
+            QVERIFY2(client.contains(QRect(w.ClientPosition(name), w.Child(name)->size())), name);
+        }
+        // Same spacing from the face as on every board, and the board at its left margin.
+        const int face = w.ClientPosition("リセットボタン").x();
+        QCOMPARE(w.ClientPosition("経過時間").x() - face, 33);
+        QCOMPARE(face - w.ClientPosition("爆弾の数").x(), 57);
+        QCOMPARE(w.InClient(w.Board()), QPoint(7, 56));
+    }
+
+    // Every text either counter can show appears whole in its box, in the designed font as
+    // long as it fits.
+    void countersShowEveryTextWhole_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("designedFont");
+        QTest::newRow("new game") << "0" << true;
+        QTest::newRow("most mines") << "800" << true;
+        QTest::newRow("fewest flags") << "-5040" << true;
+        QTest::newRow("999.9 s") << "999.9" << true;
+        QTest::newRow("1234.5 s") << "1234.5" << false;
+        QTest::newRow("99999.9 s") << "99999.9" << false;
+    }
+    void countersShowEveryTextWhole() {
+        QFETCH(QString, text);
+        QFETCH(bool, designedFont);
+        Window w;
+        w.window.ChooseLevel(Level::初級);
+        auto* box = w.window.findChild<CounterBox*>(QStringLiteral("経過時間"));
+        const QFont designed = box->font();
+        box->ShowText(text);
+        QCOMPARE(box->text(), text);
+        QCOMPARE(box->font() == designed, designedFont);
+        // The box's frame and Qt's text margin take 4 pixels at each side.
+        // Whole: the ink of the box's text is as wide as the text's own ink.
+        const QImage shown = box->grab().toImage();
+        int left = shown.width();
+        int right = -1;
+        for (int y = 3; y < shown.height() - 3; ++y) {
+            for (int x = 3; x < shown.width() - 3; ++x) {
+                if (qGray(shown.pixel(x, y)) < 100) {
+                    left = std::min(left, x);
+                    right = std::max(right, x);
+                }
+            }
+        }
+        const int inkWidth = QFontMetrics(box->font(), box).tightBoundingRect(text).width();
+        QVERIFY2(right - left + 1 >= inkWidth - 3,
+                 qPrintable(QStringLiteral("%1 of %2 pixels").arg(right - left + 1).arg(inkWidth)));
+        QCOMPARE(box->size(), QSize(49, 23));
+        box->ShowText(QStringLiteral("0"));
+        QCOMPARE(box->font(), designed);
     }
 
     void pressesReachTheGame() {
@@ -328,17 +351,25 @@ class TestMainWindow : public QObject {
         bestTimes->close();
     }
 
-    void timerDrivesTheClock() {
+    // The timer ticks only while a game's clock runs: an idle window never wakes.
+    void timerRunsOnlyWithTheClock() {
         Window w;
+        w.QueueLevelMines(Level::初級, {{8, 8}, {7, 8}, {6, 8}, {5, 8}, {4, 8}});
         w.window.ChooseLevel(Level::初級);
         const auto* timer = w.window.findChild<QTimer*>(QStringLiteral("Timer1sec"));
-        QVERIFY(timer->isActive());
+        QVERIFY(!timer->isActive());
         QCOMPARE(timer->interval(), 100);
         w.platform.steadyClock = 10;
         QTest::mousePress(w.Board(), Qt::RightButton, {}, w.CellCentre(0, 0));
+        QVERIFY(!timer->isActive());
         QTest::mousePress(w.Board(), Qt::LeftButton, {}, w.CellCentre(0, 0));
+        QVERIFY(timer->isActive());
         w.platform.steadyClock = 12.25;
         QTRY_COMPARE(w.Text("経過時間"), QStringLiteral("2.3"));
+        QTest::mousePress(w.Board(), Qt::LeftButton, {}, w.CellCentre(8, 8));
+        QVERIFY(!timer->isActive());
+        QTest::mouseClick(w.Child("リセットボタン"), Qt::LeftButton, {}, QPoint(5, 5));
+        QVERIFY(!timer->isActive());
     }
 
     void aboutAndExit() {

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QScrollArea>
+
+namespace kestravon {
+
+// The area below the counters that shows the board. A board larger than the window
+// scrolls in it: the wheel scrolls up and down, Shift and the wheel sideways. The board
+// sits on a black page as large as the window the board asks for, so a board that fits
+// shows exactly as on a window without scrolling.
+class BoardScrollArea final : public QScrollArea {
+  public:
+    BoardScrollArea(QWidget* board, QWidget* parent);
+
+    // Sizes the page for a board and shows its top-left corner.
+    void FitPage(QSize page);
+
+    // The room the scroll bars take: the vertical bar's width, the horizontal bar's height.
+    QSize ScrollBarExtents() const;
+
+  protected:
+    void wheelEvent(QWheelEvent* event) override;
+};
+
+}  // namespace kestravon

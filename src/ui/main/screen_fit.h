@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QMargins>
+#include <QPoint>
+#include <QRect>
+#include <QSize>
+
+namespace kestravon {
+
+// Where a window goes so that it lies within the available area of its screen.
+struct ScreenFit {
+    QSize size;          // the window without its frame
+    QPoint frameOrigin;  // the top-left corner of its frame
+};
+
+// A window that wants `wanted` (without frame) and whose frame, with `frame` around it,
+// now starts at `frameOrigin`: it keeps the wanted size where that fits `available`,
+// and otherwise takes the largest size that fits, with room for the scroll bars
+// (`scrollBars`: the vertical bar's width, the horizontal bar's height) that its board
+// then needs. It moves left or up just enough to end within `available`; otherwise its
+// top-left corner stays.
+ScreenFit FitOnScreen(QSize wanted, QPoint frameOrigin, QMargins frame, QRect available,
+                      QSize scrollBars);
+
+}  // namespace kestravon
