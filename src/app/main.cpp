@@ -9,7 +9,10 @@
 
 int main(int argc, char* argv[]) {
     using namespace kestravon;
-    QApplication app(argc, argv);
+    // The program reads no command line, so Qt gets none either: its own options
+    // (-qwindowgeometry, -reverse, -style ...) would otherwise change the window.
+    int qtArgumentCount = argc > 0 ? 1 : 0;
+    QApplication app(qtArgumentCount, argv);
     QtPlatform platform;
     CloseWindowsOnTerminationSignals(platform);
     // A second copy ends at once, without a window, a message or a look at the store.
@@ -23,5 +26,7 @@ int main(int argc, char* argv[]) {
     メイン window(platform, module1, pictures);
     window.ChooseLevel(Level::初級);
     window.show();
-    return QApplication::exec();
+    const int status = QApplication::exec();
+    window.SaveChangedBestTimes();
+    return status;
 }

@@ -102,6 +102,18 @@ class TestProcess : public QObject {
         QCOMPARE(first.process().state(), QProcess::Running);
     }
 
+    // Qt's own options would act if the program handed its command line to Qt: this one
+    // would ask for a platform that does not exist, and the copy would abort.
+    void theCommandLineIsNotRead() {
+        Copy copy(*home_);
+        copy.process().setArguments(
+            {QStringLiteral("-platform"), QStringLiteral("nowhere"), QStringLiteral("-reverse")});
+        QVERIFY(StartAndWaitForLock(copy));
+        QVERIFY(Signal(copy, SIGTERM));
+        QCOMPARE(copy.process().exitCode(), 0);
+        QCOMPARE(StoredKeys(), 12);
+    }
+
     void terminationSignalsSaveTheBestTimes_data() {
         QTest::addColumn<int>("signal");
         QTest::newRow("SIGTERM") << SIGTERM;

@@ -53,8 +53,11 @@ bool TakeButtonOnlyDialogKey(QWidget& window, QKeyEvent& event) {
     switch (event.key()) {
         case Qt::Key_Return:
         case Qt::Key_Enter:
+            // A held key repeats: it may have closed a message box just before this window
+            // opened, and must not go on to press one of its buttons.
             if (auto* button = qobject_cast<QPushButton*>(window.focusWidget());
-                button != nullptr && button->isEnabled() && button->window() == &window) {
+                !event.isAutoRepeat() && button != nullptr && button->isEnabled() &&
+                button->window() == &window) {
                 button->click();
             }
             event.accept();

@@ -25,7 +25,8 @@ QPushButton* AddButton(QWidget& window, const QString& name, const QString& capt
                        int top, int width, int height);
 
 // For the window's keyPressEvent: Enter presses the push button that has the focus (a
-// QPushButton that is not a default button ignores Enter) and does nothing elsewhere;
+// QPushButton that is not a default button ignores Enter) and does nothing elsewhere or
+// when it is a held key's repeat;
 // Escape does nothing instead of closing the dialog. Returns whether the key was one of
 // these and has been dealt with.
 bool TakeButtonOnlyDialogKey(QWidget& window, QKeyEvent& event);

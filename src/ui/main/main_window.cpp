@@ -207,15 +207,19 @@ void メイン::ShowBestTimesAfterWin() {
     bestTimes_.ShowAfterWin();
 }
 
-void メイン::closeEvent(QCloseEvent* event) {
-    // The best times are written once, however the window closes.
-    if (!shutDown_) {
-        shutDown_ = true;
-        if (!SaveBestTimes(module1_)) {
-            std::fputs("kestravon: the best times could not be saved to the settings store\n",
-                       stderr);
-        }
+void メイン::SaveChangedBestTimes() {
+    if (savedBestTimes_ == module1_.BestTime) {
+        return;
     }
+    // Recorded also when the write fails: the same table is not tried, nor reported, twice.
+    savedBestTimes_ = module1_.BestTime;
+    if (!SaveBestTimes(module1_)) {
+        std::fputs("kestravon: the best times could not be saved to the settings store\n", stderr);
+    }
+}
+
+void メイン::closeEvent(QCloseEvent* event) {
+    SaveChangedBestTimes();
     event->accept();
 }
 

@@ -1,7 +1,9 @@
 #pragma once
 
 #include <QMainWindow>
+#include <array>
 #include <cstdint>
+#include <optional>
 
 #include "engine/game.h"
 #include "ui/dialogs/best_time_window.h"
@@ -34,6 +36,11 @@ class メイン final : public QMainWindow, private GameObserver {
 
     const Game& game() const { return game_; }
 
+    // Writes the best times to the settings store, unless this window's last write
+    // already tried to store them. The window closing does it; so does the program's end, since a
+    // best-time window can outlive this one and clear times after it closed.
+    void SaveChangedBestTimes();
+
   protected:
     void closeEvent(QCloseEvent* event) override;
 
@@ -65,7 +72,7 @@ class メイン final : public QMainWindow, private GameObserver {
     BoardScrollArea* boardArea_ = nullptr;
     QTimer* Timer1sec = nullptr;
     BestTimeWindowOpener bestTimes_;
-    bool shutDown_ = false;
+    std::optional<std::array<double, kBestTimeCount>> savedBestTimes_;
 };
 
 }  // namespace kestravon

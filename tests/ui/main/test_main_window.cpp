@@ -348,7 +348,18 @@ class TestMainWindow : public QObject {
         // The menu command brings the open window to the front instead of a second one.
         w.Action("mnベストタイム")->trigger();
         QCOMPARE(OpenBestTimeWindow(), bestTimes);
+
+        // A clear made after the main window closed is saved when the program ends.
+        w.window.close();
+        QCOMPARE(w.platform.settingWrites, 1);
+        QCOMPARE(w.platform.settings.at({"Kestravon", "ベストタイム", "9"}), std::string("0"));
+        bestTimes->findChild<QPushButton*>(QStringLiteral("クリアボタン超"))->click();
         bestTimes->close();
+        w.window.SaveChangedBestTimes();
+        QCOMPARE(w.platform.settingWrites, 2);
+        QCOMPARE(w.platform.settings.at({"Kestravon", "ベストタイム", "9"}), std::string("999"));
+        w.window.SaveChangedBestTimes();
+        QCOMPARE(w.platform.settingWrites, 2);
     }
 
     // The timer ticks only while a game's clock runs: an idle window never wakes.
