@@ -1,0 +1,119 @@
+#include "real_desktop.h"
+
+#include <fcntl.h>
+#include <poll.h>
+#include <signal.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QThread>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+extern char** environ;
+
+namespace kestravon {
+
+namespace {
+
+constexpr int kStartTimeoutMs = 20000;
+
+pid_t Spawn(std::vector<std::string> arguments, const posix_spawn_file_actions_t* actions) {
+    std::vector<char*> argv;
+    for (std::string& argument : arguments) {
+        argv.push_back(argument.data());
+    }
+    argv.push_back(nullptr);
+    pid_t pid = -1;
+    if (posix_spawnp(&pid, argv[0], actions, nullptr, argv.data(), environ) != 0) {
+        return -1;
+    }
+    return pid;
+}
+
+void Stop(pid_t& pid) {
+    if (pid > 0) {
+        ::kill(pid, SIGTERM);
+        ::waitpid(pid, nullptr, 0);
+        pid = -1;
+    }
+}
+
+}  // namespace
+
+RealDesktop::RealDesktop(QSize screen) {
+    if (StartServer(screen) && StartWindowManager()) {
+        qputenv("QT_QPA_PLATFORM", "xcb");
+    }
+}
+
+RealDesktop::~RealDesktop() {
+    Stop(windowManager_);
+    Stop(server_);
+}
+
+bool RealDesktop::StartServer(QSize screen) {
+    // Xvfb picks a free display and writes its number to the pipe.
+    int pipe[2];
+    if (::pipe(pipe) != 0) {
+        error_ = QStringLiteral("no pipe for Xvfb");
+        return false;
+    }
+    ::fcntl(pipe[0], F_SETFD, FD_CLOEXEC);
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
+    posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, "/dev/null", O_WRONLY, 0);
+    const std::string geometry =
+        std::to_string(screen.width()) + "x" + std::to_string(screen.height()) + "x24";
+    server_ = Spawn({"Xvfb", "-displayfd", std::to_string(pipe[1]), "-screen", "0", geometry,
+                     "-nolisten", "tcp"},
+                    &actions);
+    posix_spawn_file_actions_destroy(&actions);
+    ::close(pipe[1]);
+
+    std::string number;
+    pollfd waiting{pipe[0], POLLIN, 0};
+    char byte = 0;
+    while (server_ > 0 && ::poll(&waiting, 1, kStartTimeoutMs) == 1 &&
+           ::read(pipe[0], &byte, 1) == 1 && byte != '\n') {
+        number += byte;
+    }
+    ::close(pipe[0]);
+    if (number.empty()) {
+        error_ = QStringLiteral("Xvfb did not start (is the xvfb package installed?)");
+        return false;
+    }
+    display_ = QStringLiteral(":") + QString::fromStdString(number);
+    qputenv("DISPLAY", display_.toUtf8());
+    return true;
+}
+
+bool RealDesktop::StartWindowManager() {
+    // openbox runs its start-up command once it manages the screen.
+    QTemporaryDir scratch;
+    const QString ready = scratch.filePath(QStringLiteral("ready"));
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
+    posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, "/dev/null", O_WRONLY, 0);
+    windowManager_ =
+        Spawn({"openbox", "--sm-disable", "--startup", "touch " + ready.toStdString()}, &actions);
+    posix_spawn_file_actions_destroy(&actions);
+    QElapsedTimer waited;
+    waited.start();
+    while (windowManager_ > 0 && !QFile::exists(ready) && waited.elapsed() < kStartTimeoutMs) {
+        QThread::msleep(10);
+    }
+    if (!QFile::exists(ready)) {
+        error_ = QStringLiteral("openbox did not start (is the openbox package installed?)");
+        return false;
+    }
+    return true;
+}
+
+}  // namespace kestravon
