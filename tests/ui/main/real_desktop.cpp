@@ -48,6 +48,9 @@ void Stop(pid_t& pid) {
 RealDesktop::RealDesktop(QSize screen) {
     if (StartServer(screen) && StartWindowManager()) {
         qputenv("QT_QPA_PLATFORM", "xcb");
+        // A desktop of its own has no session bus; without this, Qt's bus client would
+        // look for one to launch.
+        qputenv("DBUS_SESSION_BUS_ADDRESS", "disabled:");
     }
 }
 
