@@ -16,20 +16,20 @@ namespace {
 
 struct Window {
     Window() {
-        window.ChooseLevel(Level::初級);
+        window.ChooseLevel(Level::Beginner);
         window.show();
         QApplication::processEvents();
     }
     FakePlatform platform;
-    Module1 module1{platform};
+    BestTimeTable bestTimes;
     Pictures pictures;
-    メイン window{platform, module1, pictures};
+    MainWindow window{platform, bestTimes, pictures};
 };
 
 void BM_SetupHellWithFirstPaint(benchmark::State& state) {
     Window w;
     for (auto _ : state) {
-        w.window.盤面セットアップ(60, 84);
+        w.window.SetUpBoard(60, 84);
         benchmark::DoNotOptimize(w.window.grab());
     }
 }
@@ -47,7 +47,7 @@ void BM_FloodPressWithRepaint(benchmark::State& state) {
         for (int cell = 60 * 84 - 650; cell < 60 * 84; ++cell) {
             w.platform.QueueDraws({(cell % 84 + 0.5f) / 84, (cell / 84 + 0.5f) / 60});
         }
-        w.window.ChooseLevel(Level::地獄);
+        w.window.ChooseLevel(Level::Hell);
         QApplication::processEvents();
         state.ResumeTiming();
         QMouseEvent press(QEvent::MouseButtonPress, corner, boardWidget->mapToGlobal(corner),
@@ -55,8 +55,7 @@ void BM_FloodPressWithRepaint(benchmark::State& state) {
         QApplication::sendEvent(boardWidget, &press);
         QApplication::processEvents();
     }
-    const BoardFields& board = w.window.game().board();
-    if (board.BlankOpenCount + board.NumberOpenCount != 60 * 84 - 650) {
+    if (w.window.game().phase() != GamePhase::Won) {
         state.SkipWithError("the press did not open the board");
     }
 }

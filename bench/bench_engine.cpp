@@ -2,6 +2,7 @@
 // whole 60 x 84 board without mines.
 #include <benchmark/benchmark.h>
 
+#include "engine/best_time_table.h"
 #include "engine/game.h"
 #include "platform/fake_platform.h"
 
@@ -9,9 +10,9 @@ using namespace kestravon;
 
 static void BM_NewGameHell(benchmark::State& state) {
     FakePlatform platform;
-    Module1 module1(platform);
-    Game game(platform, module1);
-    game.SelectLevel(Level::地獄);
+    BestTimeTable bestTimes;
+    Game game(platform, bestTimes);
+    game.SelectLevel(Level::Hell);
     game.SetupBoard(60, 84);
     for (auto _ : state) {
         game.NewGame();
@@ -21,10 +22,9 @@ BENCHMARK(BM_NewGameHell)->Unit(benchmark::kMicrosecond);
 
 static void BM_FloodWholeHellBoard(benchmark::State& state) {
     FakePlatform platform;
-    platform.whileMessageOpen = nullptr;
-    Module1 module1(platform);
-    Game game(platform, module1);
-    game.SelectLevel(Level::盤面の変更);
+    BestTimeTable bestTimes;
+    Game game(platform, bestTimes);
+    game.SelectCustomBoard(0);
     game.SetupBoard(60, 84);
     for (auto _ : state) {
         state.PauseTiming();
@@ -33,7 +33,7 @@ static void BM_FloodWholeHellBoard(benchmark::State& state) {
         state.ResumeTiming();
         game.PressCell(0, MouseButton::Left);
     }
-    if (game.board().BlankOpenCount != 60 * 84) {
+    if (game.phase() != GamePhase::Won) {
         state.SkipWithError("the flood did not open the whole board");
     }
 }

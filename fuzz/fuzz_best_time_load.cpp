@@ -38,10 +38,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         file.write(reinterpret_cast<const char*>(data), static_cast<qint64>(size));
     }
     QtPlatform platform;
-    Module1 module1(platform);
-    LoadBestTimes(module1);
-    for (const double entry : module1.BestTime) {
-        if (!std::isfinite(entry)) {
+    const BestTimeTable table = LoadBestTimes(platform);
+    for (int i = 0; i < BestTimeTable::kEntryCount; ++i) {
+        if (!std::isfinite(table.Entry(i))) {
             __builtin_trap();
         }
     }

@@ -3,8 +3,8 @@
 #include <cstdint>
 #include <string_view>
 
+#include "engine/board_entry.h"
 #include "engine/levels.h"
-#include "ui/dialogs/board_entry.h"
 
 using namespace kestravon;
 

@@ -49,7 +49,7 @@ std::vector<Entry> Entries(const Pictures& pictures) {
     entries.push_back({"StartImage", pictures.face(Face::Start)});
     entries.push_back({"ClearImage", pictures.face(Face::Clear)});
     entries.push_back({QStringLiteral("失敗Image"), pictures.face(Face::Fail)});
-    entries.push_back({"AppIcon", pictures.mainWindowIcon().pixmap(15, 15)});
+    entries.push_back({"AppIcon", pictures.windowIcon().pixmap(15, 15)});
     return entries;
 }
 

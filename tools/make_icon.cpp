@@ -17,7 +17,7 @@ int main(int argc, char* argv[]) {
     }
     const int size = QByteArray(argv[1]).toInt();
     const kestravon::Pictures pictures;
-    const QImage icon = pictures.mainWindowIcon().pixmap(15, 15).toImage();
+    const QImage icon = pictures.windowIcon().pixmap(15, 15).toImage();
     const int factor = size / icon.width();
     if (factor < 1) {
         std::fputs("make_icon: the size is smaller than the icon\n", stderr);

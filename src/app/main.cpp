@@ -19,12 +19,11 @@ int main(int argc, char* argv[]) {
     if (platform.AnotherInstanceRunning()) {
         return 0;
     }
-    Module1 module1(platform);
-    LoadBestTimes(module1);
+    BestTimeTable bestTimes = LoadBestTimes(platform);
 
     const Pictures pictures;
-    メイン window(platform, module1, pictures);
-    window.ChooseLevel(Level::初級);
+    MainWindow window(platform, bestTimes, pictures);
+    window.ChooseLevel(Level::Beginner);
     window.show();
     const int status = QApplication::exec();
     window.SaveChangedBestTimes();

@@ -1,88 +1,88 @@
 #include "engine/game.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "engine/number_format.h"
+#include "engine/random_range.h"
 #include "platform/platform.h"
 
 namespace kestravon {
 
-Game::Game(Platform& platform, Module1& module1) : platform_(platform), module1_(module1) {}
+Game::Game(Platform& platform, BestTimeTable& bestTimes)
+    : platform_(platform), bestTimes_(bestTimes) {}
 
-void Game::SetupBoard(std::int16_t height, std::int16_t width) {
-    if (height < 1 || width < 1 || height > kMaxBoardSide || width > kMaxBoardSide) {
+void Game::SelectLevel(Level level) {
+    level_ = level;
+    pending_.level = true;
+    Flush();
+}
+
+void Game::SelectCustomBoard(std::int16_t mines) {
+    customMines_ = mines;
+    SelectLevel(Level::Custom);
+}
+
+void Game::SetupBoard(std::int16_t rows, std::int16_t columns) {
+    if (rows < 1 || columns < 1 || rows > kMaxBoardSide || columns > kMaxBoardSide) {
         return;
     }
-    board_.ColCount = width;
-    board_.RowCount = height;
-    // Cell 0 is the model for the others: new cells copy its enabled flag.
-    const Cell model = display_.ImageMap.empty() ? Cell{} : display_.ImageMap.front();
-    display_.ImageMap.resize(1);
-    display_.ImageMap.front() = model;
-    display_.ImageMap.resize(static_cast<std::size_t>(height) * static_cast<std::size_t>(width),
-                             Cell{Tile::None, model.enabled});
-    pending_.allCells = true;
+    rows_ = rows;
+    columns_ = columns;
+    const auto cellCount = static_cast<std::size_t>(rows) * static_cast<std::size_t>(columns);
+    cells_.assign(cellCount, Cell{});
+    mines_.assign(cellCount, 0);
     NewGame();
 }
 
 void Game::NewGame() {
     platform_.SeedRandomFromClock();
-    for (int column = 0; column < board_.ColCount; ++column) {
-        std::fill_n(board_.Cells[static_cast<std::size_t>(column)].begin(), board_.RowCount, 0);
-    }
-    for (Cell& cell : display_.ImageMap) {
-        cell.tile = Tile::None;
-    }
-    SetFace(Face::Start);
-    for (Cell& cell : display_.ImageMap) {
-        cell.enabled = true;
-    }
+    std::fill(cells_.begin(), cells_.end(), Cell{});
     pending_.allCells = true;
-    board_.NumberOpenCount = 0;
-    board_.BlankOpenCount = 0;
-
-    if (const std::optional<Level> level = CurrentLevel()) {
-        if (const FixedLevel* fixed = FindFixedLevel(*level)) {
-            board_.MineTotal = module1_.RandomRange(fixed->fewestMines, fixed->mostMines);
-        } else {
-            board_.MineTotal = module1_.CustomMines;
-        }
+    SetFace(Face::Start);
+    numberOpenCount_ = 0;
+    blankOpenCount_ = 0;
+    if (level_) {
+        const FixedLevel* fixed = FindFixedLevel(*level_);
+        mineTotal_ = fixed != nullptr ? RandomRange(platform_, fixed->fewestMines, fixed->mostMines)
+                                      : customMines_;
     }
-    SetMineCounter(FormatGeneral(board_.MineTotal));
-
-    // Rejection sampling: a draw that hits a mine is thrown away whole. No more mines
-    // are placed than the board has cells, or the search for a free cell would never end.
-    const int mines = std::min(board_.MineTotal, CellCount());
-    for (int placed = 0; placed < mines; ++placed) {
-        for (;;) {
-            const std::int16_t column =
-                module1_.RandomRange(0, static_cast<std::int16_t>(board_.ColCount - 1));
-            const std::int16_t row =
-                module1_.RandomRange(0, static_cast<std::int16_t>(board_.RowCount - 1));
-            std::int32_t& cell =
-                board_.Cells[static_cast<std::size_t>(column)][static_cast<std::size_t>(row)];
-            if (cell == 0) {
-                cell = 1;
-                break;
-            }
-        }
-    }
-    SetPlaying(0);
+    SetMineCounter(FormatGeneral(mineTotal_));
+    PlaceMines();
+    SetPhase(GamePhase::Ready);
     SetElapsedTime("0");
     Flush();
 }
 
-void Game::PressCell(int index, MouseButton button) {
-    if (index < 0 || index >= CellCount() ||
-        !display_.ImageMap[static_cast<std::size_t>(index)].enabled) {
+void Game::PlaceMines() {
+    std::fill(mines_.begin(), mines_.end(), 0);
+    // Rejection sampling: a draw that hits a mine is thrown away whole. No more mines
+    // are placed than the board has cells, or the search for a free cell would never end.
+    const int mines = std::min(mineTotal_, static_cast<std::int32_t>(cells_.size()));
+    for (int placed = 0; placed < mines; ++placed) {
+        for (;;) {
+            const int column = RandomRange(platform_, 0, static_cast<std::int16_t>(columns_ - 1));
+            const int row = RandomRange(platform_, 0, static_cast<std::int16_t>(rows_ - 1));
+            std::uint8_t& mine = mines_[static_cast<std::size_t>(CellNumber(column, row))];
+            if (mine == 0) {
+                mine = 1;
+                break;
+            }
+        }
+    }
+}
+
+void Game::PressCell(int cell, MouseButton button) {
+    if (cell < 0 || cell >= static_cast<int>(cells_.size()) ||
+        !cells_[static_cast<std::size_t>(cell)].enabled) {
         return;
     }
     switch (button) {
         case MouseButton::Left:
-            LeftPress(index);
+            LeftPress(cell);
             break;
         case MouseButton::Right:
-            RightPress(index);
+            RightPress(cell);
             break;
         case MouseButton::Middle:
             break;
@@ -90,43 +90,42 @@ void Game::PressCell(int index, MouseButton button) {
     Flush();
 }
 
-void Game::LeftPress(int index) {
-    if (board_.Playing == 0) {
-        board_.StartTime = platform_.SteadySeconds();
+void Game::LeftPress(int cell) {
+    // Every left press starts the clock, also one on a marked cell that opens nothing.
+    if (phase_ == GamePhase::Ready) {
+        startTime_ = platform_.SteadySeconds();
+        SetPhase(GamePhase::Playing);
     }
-    SetPlaying(1);
-    RevealCell(static_cast<std::int16_t>(index % board_.ColCount),
-               static_cast<std::int16_t>(index / board_.ColCount));
+    RevealCell(cell % columns_, cell / columns_);
     WinCheck();
 }
 
-void Game::RightPress(int index) {
-    const auto cell = static_cast<std::size_t>(index);
-    const auto counterPlus = [this](int delta) {
-        SetMineCounter(FormatGeneral(ReadLeadingNumber(display_.爆弾の数) + delta));
+void Game::RightPress(int cell) {
+    const auto addToMineCounter = [this](int delta) {
+        SetMineCounter(FormatGeneral(ReadLeadingNumber(mineCounter_) + delta));
     };
-    switch (display_.ImageMap[cell].tile) {
+    switch (cells_[static_cast<std::size_t>(cell)].tile) {
+        case Tile::None:
+            SetTile(cell, Tile::Flag);
+            addToMineCounter(-1);
+            break;
         case Tile::Flag:
             SetTile(cell, Tile::Understand);
-            counterPlus(+1);
+            addToMineCounter(+1);
             break;
         case Tile::Understand:
             SetTile(cell, Tile::None);
-            break;
-        case Tile::None:
-            SetTile(cell, Tile::Flag);
-            counterPlus(-1);
             break;
         default:
             break;
     }
 }
 
-void Game::RevealCell(std::int16_t x, std::int16_t y) {
+void Game::RevealCell(int x, int y) {
     if (TileAt(x, y) != Tile::None) {
         return;
     }
-    if (board_.Cells[static_cast<std::size_t>(x)][static_cast<std::size_t>(y)] == 1) {
+    if (MineAt(x, y)) {
         LossSequence(x, y);
         return;
     }
@@ -138,7 +137,8 @@ void Game::RevealCell(std::int16_t x, std::int16_t y) {
     // largest board would otherwise recurse thousands of calls deep. A blank cell has
     // no mine around it, so the flood never reaches one.
     floodWork_.clear();
-    floodWork_.push_back({x, x, y});
+    floodWork_.push_back(
+        {static_cast<std::int16_t>(x), static_cast<std::int16_t>(x), static_cast<std::int16_t>(y)});
     while (!floodWork_.empty()) {
         const BlankRun run = floodWork_.back();
         floodWork_.pop_back();
@@ -148,17 +148,17 @@ void Game::RevealCell(std::int16_t x, std::int16_t y) {
                OpenSafeCell(left - 1, run.row)) {
             --left;
         }
-        while (right < board_.ColCount - 1 && TileAt(right + 1, run.row) == Tile::None &&
+        while (right < columns_ - 1 && TileAt(right + 1, run.row) == Tile::None &&
                OpenSafeCell(right + 1, run.row)) {
             ++right;
         }
         // The run's blank cells open their closed neighbours in the rows above and
         // below; the blank ones among them make new runs.
         for (const int row : {run.row - 1, run.row + 1}) {
-            if (row < 0 || row >= board_.RowCount) {
+            if (row < 0 || row >= rows_) {
                 continue;
             }
-            const int last = std::min(right + 1, board_.ColCount - 1);
+            const int last = std::min(right + 1, columns_ - 1);
             for (int column = std::max(left - 1, 0); column <= last; ++column) {
                 if (TileAt(column, row) != Tile::None || !OpenSafeCell(column, row)) {
                     continue;
@@ -180,81 +180,63 @@ bool Game::OpenSafeCell(int x, int y) {
     const int mines = CountMinesAround(x, y);
     if (mines > 0) {
         SetTile(CellNumber(x, y), NumberTile(mines));
-        ++board_.NumberOpenCount;
+        ++numberOpenCount_;
         return false;
     }
     SetTile(CellNumber(x, y), Tile::Push);
-    ++board_.BlankOpenCount;
+    ++blankOpenCount_;
     return true;
 }
 
-inline int Game::CountMinesAround(int x, int y) const {
-    const Neighbourhood around = NeighbourhoodOf(x, y);
-    int mines = -board_.Cells[static_cast<std::size_t>(x)][static_cast<std::size_t>(y)];
-    for (int i = around.left; i <= around.right; ++i) {
-        const auto& column = board_.Cells[static_cast<std::size_t>(i)];
-        for (int j = around.top; j <= around.bottom; ++j) {
-            mines += column[static_cast<std::size_t>(j)];
+int Game::CountMinesAround(int x, int y) const {
+    const int left = std::max(x - 1, 0);
+    const int right = std::min(x + 1, columns_ - 1);
+    const int top = std::max(y - 1, 0);
+    const int bottom = std::min(y + 1, rows_ - 1);
+    int mines = -static_cast<int>(MineAt(x, y));
+    for (int row = top; row <= bottom; ++row) {
+        const std::uint8_t* line = &mines_[static_cast<std::size_t>(CellNumber(0, row))];
+        for (int column = left; column <= right; ++column) {
+            mines += line[column];
         }
     }
     return mines;
 }
 
-void Game::SelectLevel(Level level) {
-    for (int index = 0; index < kLevelCount; ++index) {
-        display_.levelMarks[static_cast<std::size_t>(index)] = static_cast<Level>(index) == level;
-    }
-    pending_.levelMarks = true;
-    Flush();
-}
-
-void Game::SetLevelMark(Level level, bool checked) {
-    display_.levelMarks[static_cast<std::size_t>(level)] = checked;
-    pending_.levelMarks = true;
-    Flush();
-}
-
-std::optional<Level> Game::CurrentLevel() const {
-    const auto first = std::find(display_.levelMarks.begin(), display_.levelMarks.end(), true);
-    if (first == display_.levelMarks.end()) {
-        return std::nullopt;
-    }
-    return static_cast<Level>(first - display_.levelMarks.begin());
-}
-
 void Game::DisableAllCells() {
-    for (Cell& cell : display_.ImageMap) {
+    for (Cell& cell : cells_) {
         cell.enabled = false;
     }
 }
 
-void Game::SetTile(std::size_t index, Tile tile) {
-    display_.ImageMap[index].tile = tile;
+void Game::SetTile(int cell, Tile tile) {
+    cells_[static_cast<std::size_t>(cell)].tile = tile;
     if (!pending_.allCells) {
-        pending_.cells.push_back(static_cast<int>(index));
+        pending_.cells.push_back(cell);
     }
 }
 
-void Game::SetPlaying(std::int32_t playing) {
-    if (board_.Playing != playing) {
-        board_.Playing = playing;
+void Game::SetPhase(GamePhase phase) {
+    const bool clockWasRunning = phase_ == GamePhase::Playing;
+    phase_ = phase;
+    if (clockWasRunning != (phase == GamePhase::Playing)) {
         pending_.clock = true;
     }
 }
 
 void Game::SetFace(Face face) {
-    display_.リセットボタン = face;
+    face_ = face;
     pending_.face = true;
 }
 
 void Game::SetMineCounter(std::string text) {
-    display_.爆弾の数 = std::move(text);
+    mineCounter_ = std::move(text);
     pending_.mineCounter = true;
 }
 
 void Game::SetElapsedTime(std::string text) {
-    if (display_.経過時間 != text) {
-        display_.経過時間 = std::move(text);
+    if (elapsedTime_ != text) {
+        elapsedTime_ = std::move(text);
         pending_.elapsedTime = true;
     }
 }
@@ -268,16 +250,10 @@ void Game::Flush() {
     if (pending_.Empty()) {
         return;
     }
-    // Swapped out first: the observer may run a nested event loop that ticks.
-    GameChanges changes;
-    std::swap(changes, pending_);
+    // Taken first: the observer may run a nested event loop whose clock ticks report anew.
+    const GameChanges changes = std::exchange(pending_, {});
     if (observer_ != nullptr) {
         observer_->GameChanged(changes);
-    }
-    // The cell list keeps its capacity: a flood opens thousands of cells.
-    if (pending_.cells.empty()) {
-        changes.cells.clear();
-        pending_.cells.swap(changes.cells);
     }
 }
 

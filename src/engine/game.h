@@ -1,7 +1,5 @@
 #pragma once
 
-#include <algorithm>
-#include <array>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -10,124 +8,117 @@
 
 #include "engine/game_observer.h"
 #include "engine/levels.h"
-#include "engine/module1.h"
 #include "engine/tile.h"
 
 namespace kestravon {
 
+class BestTimeTable;
 class Platform;
 
-// Mine grid addressed Cells[column][row]: 1 where a mine lies, 0 elsewhere. Only
-// the current board's rectangle has meaning; a new game clears only that.
-using MineGrid = std::array<std::array<std::int32_t, kMaxBoardSide>, kMaxBoardSide>;
-
-struct BoardFields {
-    std::int16_t RowCount = 0;
-    std::int16_t ColCount = 0;
-    MineGrid Cells{};
-    std::int32_t MineTotal = 0;
-    std::int32_t NumberOpenCount = 0;  // opened cells that show a number
-    std::int32_t BlankOpenCount = 0;   // opened cells that show the blank tile
-    std::int32_t Playing = 0;          // 1 while the clock runs
-    double StartTime = 0.0;            // clock reading at the press that started it
+// Where a game stands. The clock runs while it is Playing.
+enum class GamePhase {
+    Ready,    // a new game: every cell closed, the clock not yet started
+    Playing,  // since the first left press on a cell
+    Won,      // every cell without a mine open
+    Lost,     // a mine opened
 };
+
+enum class MouseButton { Left, Right, Middle };
 
 struct Cell {
-    Tile tile = Tile::None;
-    bool enabled = true;  // a disabled cell takes no presses
+    Tile tile = Tile::None;  // the cell's state: closed, marked or open
+    bool enabled = true;     // a disabled cell takes no presses
 };
 
-// What the window shows and what the game decides by: the cells' tiles, the
-// face, the two counters (the game reads them back as numbers) and the level marks.
-struct Display {
-    std::vector<Cell> ImageMap;
-    Face リセットボタン = Face::Start;
-    std::string 爆弾の数 = "0";
-    std::string 経過時間 = "0";
-    std::array<bool, kLevelCount> levelMarks{};
-};
-
-enum class MouseButton { Left = 1, Right = 2, Middle = 4 };
-
-// The game of the main window: board, presses, reveal, end, clock and ranking.
+// The game of the main window: the board, the player's presses, the end of a game, its
+// clock and the ranking of a winning time. Cells are numbered row by row from the top
+// left: cell = row * columns + column.
 class Game final {
   public:
-    Game(Platform& platform, Module1& module1);
+    Game(Platform& platform, BestTimeTable& bestTimes);
 
     void SetObserver(GameObserver* observer) { observer_ = observer; }
 
-    const BoardFields& board() const { return board_; }
-    const Display& display() const { return display_; }
-    int CellCount() const { return static_cast<int>(display_.ImageMap.size()); }
-
-    // The board part of the window's board setup: records the size, lays out one
-    // cell per position and starts a new game. Sides must lie in 1..101.
-    void SetupBoard(std::int16_t height, std::int16_t width);
-    void NewGame();
-    // A mouse button went down on cell `index`.
-    void PressCell(int index, MouseButton button);
-    // The 100 ms clock tick.
-    void Timer1sec();
-
-    // Check marks: SelectLevel sets its own and clears the five others.
+    // The current level: the one whose number of mines a new game takes, and whose best
+    // times a win ranks. None before the first choice.
+    std::optional<Level> level() const { return level_; }
+    // Chooses a fixed level.
     void SelectLevel(Level level);
-    void SetLevelMark(Level level, bool checked);
-    bool LevelMark(Level level) const {
-        return display_.levelMarks[static_cast<std::size_t>(level)];
-    }
-    // The first checked level in the fixed order, if any.
-    std::optional<Level> CurrentLevel() const;
+    // Chooses the custom board, whose new games have `mines` mines.
+    void SelectCustomBoard(std::int16_t mines);
+
+    // Lays out a board of `rows` x `columns` cells and starts a new game on it. Sides
+    // outside 1..101 are refused.
+    void SetupBoard(std::int16_t rows, std::int16_t columns);
+    void NewGame();
+    // A mouse button went down on a cell.
+    void PressCell(int cell, MouseButton button);
+    // The clock's tick: refreshes the elapsed time while the clock runs.
+    void TickClock();
+
+    int rows() const { return rows_; }
+    int columns() const { return columns_; }
+    const std::vector<Cell>& cells() const { return cells_; }
+    // Where the mines lie, as a loss shows them.
+    bool HasMine(int cell) const { return mines_[static_cast<std::size_t>(cell)] != 0; }
+    GamePhase phase() const { return phase_; }
+    Face face() const { return face_; }
+    // The two counters' texts: mines less flags, and the elapsed seconds.
+    const std::string& mineCounterText() const { return mineCounter_; }
+    const std::string& elapsedTimeText() const { return elapsedTime_; }
 
   private:
-    void LeftPress(int index);
-    void RightPress(int index);
-    void RevealCell(std::int16_t x, std::int16_t y);
-    // The cell (x, y) and its neighbours on the board, as a clipped rectangle.
-    struct Neighbourhood {
-        int left;
-        int top;
-        int right;
-        int bottom;
-    };
-    Neighbourhood NeighbourhoodOf(int x, int y) const {
-        return {std::max(x - 1, 0), std::max(y - 1, 0), std::min(x + 1, board_.ColCount - 1),
-                std::min(y + 1, board_.RowCount - 1)};
-    }
+    void LeftPress(int cell);
+    void RightPress(int cell);
+    void RevealCell(int x, int y);
     // Opens a closed cell without a mine; true when it is blank.
     bool OpenSafeCell(int x, int y);
     int CountMinesAround(int x, int y) const;
-    void LossSequence(std::int16_t x, std::int16_t y);
+    void PlaceMines();
+    void LossSequence(int x, int y);
     void ShowAllMines();
     void WinCheck();
     void WinSequence();
-    void RankBestTime(std::int16_t base);
+    void RankBestTime(Level level);
     void DisableAllCells();
 
-    bool OnBoard(int x, int y) const {
-        return x >= 0 && x < board_.ColCount && y >= 0 && y < board_.RowCount;
+    int CellNumber(int x, int y) const { return y * columns_ + x; }
+    Tile TileAt(int x, int y) const {
+        return cells_[static_cast<std::size_t>(CellNumber(x, y))].tile;
     }
-    Tile TileAt(int x, int y) const { return display_.ImageMap[CellNumber(x, y)].tile; }
-    std::size_t CellNumber(int x, int y) const {
-        return static_cast<std::size_t>(y) * static_cast<std::size_t>(board_.ColCount) +
-               static_cast<std::size_t>(x);
-    }
-    void SetTile(std::size_t index, Tile tile);
-    // Starts (1) or stops (0) the clock.
-    void SetPlaying(std::int32_t playing);
-    // The elapsed-time box from the clock.
-    void ShowElapsedTime();
+    bool MineAt(int x, int y) const { return HasMine(CellNumber(x, y)); }
+    void SetTile(int cell, Tile tile);
+    void SetPhase(GamePhase phase);
     void SetFace(Face face);
     void SetMineCounter(std::string text);
     void SetElapsedTime(std::string text);
+    // The elapsed-time box from the clock.
+    void ShowElapsedTime();
     void ShowMessage(std::string_view text);
     // Hands what changed to the observer.
     void Flush();
 
     Platform& platform_;
-    Module1& module1_;
+    BestTimeTable& bestTimes_;
     GameObserver* observer_ = nullptr;
-    BoardFields board_;
-    Display display_;
+
+    std::optional<Level> level_;
+    std::int16_t customMines_ = 0;
+
+    std::int16_t rows_ = 0;
+    std::int16_t columns_ = 0;
+    std::vector<Cell> cells_;
+    std::vector<std::uint8_t> mines_;  // 1 where a mine lies, in the cells' order
+    std::int32_t mineTotal_ = 0;
+    std::int32_t numberOpenCount_ = 0;  // opened cells that show a number
+    std::int32_t blankOpenCount_ = 0;   // opened cells that show the blank tile
+
+    GamePhase phase_ = GamePhase::Ready;
+    double startTime_ = 0.0;  // the steady clock when the clock started
+    Face face_ = Face::Start;
+    std::string mineCounter_ = "0";
+    std::string elapsedTime_ = "0";
+
     GameChanges pending_;
     // Runs of opened blank cells in one row whose neighbours the flood has yet to open.
     struct BlankRun {

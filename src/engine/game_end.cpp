@@ -1,6 +1,7 @@
-// The end of a game: loss and win sequences, the clock tick and the ranking.
+// The end of a game: the loss and win sequences, the clock tick and the ranking.
 #include <string>
 
+#include "engine/best_time_table.h"
 #include "engine/game.h"
 #include "engine/number_format.h"
 #include "platform/platform.h"
@@ -17,8 +18,8 @@ std::string NewRecordMessage(int place) {
 
 }  // namespace
 
-void Game::Timer1sec() {
-    if (board_.Playing != 1) {
+void Game::TickClock() {
+    if (phase_ != GamePhase::Playing) {
         return;
     }
     ShowElapsedTime();
@@ -26,30 +27,28 @@ void Game::Timer1sec() {
 }
 
 void Game::ShowElapsedTime() {
-    SetElapsedTime(FormatTenths(platform_.SteadySeconds() - board_.StartTime));
+    SetElapsedTime(FormatTenths(platform_.SteadySeconds() - startTime_));
 }
 
-void Game::LossSequence(std::int16_t x, std::int16_t y) {
+void Game::LossSequence(int x, int y) {
     ShowAllMines();
     SetTile(CellNumber(x, y), Tile::Bomb1);
     SetFace(Face::Fail);
     DisableAllCells();
-    SetPlaying(0);
+    SetPhase(GamePhase::Lost);
 }
 
 void Game::ShowAllMines() {
-    for (int i = 0; i < board_.ColCount; ++i) {
-        for (int j = 0; j < board_.RowCount; ++j) {
-            if (board_.Cells[static_cast<std::size_t>(i)][static_cast<std::size_t>(j)] == 1) {
-                SetTile(CellNumber(i, j), Tile::Bomb);
-            }
+    for (int cell = 0; cell < static_cast<int>(cells_.size()); ++cell) {
+        if (HasMine(cell)) {
+            SetTile(cell, Tile::Bomb);
         }
     }
 }
 
 void Game::WinCheck() {
-    if (board_.NumberOpenCount + board_.BlankOpenCount ==
-        board_.RowCount * board_.ColCount - board_.MineTotal) {
+    if (phase_ == GamePhase::Playing &&
+        numberOpenCount_ + blankOpenCount_ == rows_ * columns_ - mineTotal_) {
         WinSequence();
     }
 }
@@ -61,37 +60,24 @@ void Game::WinSequence() {
     DisableAllCells();
     // The time ranked is the time of the win, also when the box closed before a tick.
     ShowElapsedTime();
-    SetPlaying(0);
+    SetPhase(GamePhase::Won);
 
-    const std::optional<Level> level = CurrentLevel();
-    const FixedLevel* fixed = level ? FindFixedLevel(*level) : nullptr;
-    if (fixed == nullptr || !fixed->bestTimeBase) {
+    if (!level_ || !BestTimeTable::BaseOf(*level_)) {
         return;
     }
-    RankBestTime(static_cast<std::int16_t>(*fixed->bestTimeBase));
-    if (fixed->level == Level::超上級 && observer_ != nullptr) {
+    RankBestTime(*level_);
+    if (*level_ == Level::Expert && observer_ != nullptr) {
         Flush();
         observer_->ShowBestTimesAfterWin();
     }
 }
 
-void Game::RankBestTime(std::int16_t base) {
-    auto& best = module1_.BestTime;
-    const auto b = static_cast<std::size_t>(base);
-    const double time = ReadLeadingNumber(display_.経過時間);
-    // Compared with each place in turn; a time equal to a stored one takes its place.
-    if (time <= best[b]) {
-        ShowMessage(NewRecordMessage(1));
-        best[b + 2] = best[b + 1];
-        best[b + 1] = best[b];
-        best[b] = time;
-    } else if (time <= best[b + 1]) {
-        ShowMessage(NewRecordMessage(2));
-        best[b + 2] = best[b + 1];
-        best[b + 1] = time;
-    } else if (time <= best[b + 2]) {
-        ShowMessage(NewRecordMessage(3));
-        best[b + 2] = time;
+void Game::RankBestTime(Level level) {
+    // The time shown is the time ranked.
+    const double seconds = ReadLeadingNumber(elapsedTime_);
+    if (const std::optional<int> place = bestTimes_.PlaceFor(level, seconds)) {
+        ShowMessage(NewRecordMessage(*place + 1));
+        bestTimes_.Enter(level, *place, seconds);
     }
 }
 

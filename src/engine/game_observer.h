@@ -11,11 +11,11 @@ struct GameChanges {
     bool face = false;
     bool mineCounter = false;
     bool elapsedTime = false;
-    bool levelMarks = false;
+    bool level = false;
     bool clock = false;  // the clock started or stopped
 
     bool Empty() const {
-        return !allCells && cells.empty() && !face && !mineCounter && !elapsedTime && !levelMarks &&
+        return !allCells && cells.empty() && !face && !mineCounter && !elapsedTime && !level &&
                !clock;
     }
 };

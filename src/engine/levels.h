@@ -6,14 +6,9 @@
 
 namespace kestravon {
 
-// The six levels of the game menu, in the fixed order in which their check marks
-// are read: the first checked one is the current level. (Hidden from Qt's moc,
-// which cannot parse non-ASCII enumerators and has no use for them.)
-#ifndef Q_MOC_RUN
-enum class Level : std::uint8_t { 初級, 中級, 上級, 超上級, 地獄, 盤面の変更 };
-#else
-enum class Level : std::uint8_t;
-#endif
+// The six levels of the game menu, in its order: 初級, 中級, 上級, 超上級, 地獄 and the
+// custom board of the board-change dialog (盤面の変更).
+enum class Level : std::uint8_t { Beginner, Intermediate, Advanced, Expert, Hell, Custom };
 
 inline constexpr int kLevelCount = 6;
 
@@ -23,15 +18,15 @@ struct FixedLevel {
     std::int16_t columns;
     std::int16_t fewestMines;         // the mine count of a new game is drawn from
     std::int16_t mostMines;           // fewestMines..mostMines, both included
-    std::optional<int> bestTimeBase;  // first of the level's three BestTime entries
+    std::optional<int> bestTimeBase;  // first of the level's entries in the best-time table
 };
 
 inline constexpr std::array<FixedLevel, 5> kFixedLevels{{
-    {Level::初級, 9, 9, 5, 15, 0},
-    {Level::中級, 16, 16, 20, 40, 3},
-    {Level::上級, 16, 30, 60, 80, 6},
-    {Level::超上級, 40, 40, 250, 350, 9},
-    {Level::地獄, 60, 84, 650, 800, std::nullopt},
+    {Level::Beginner, 9, 9, 5, 15, 0},
+    {Level::Intermediate, 16, 16, 20, 40, 3},
+    {Level::Advanced, 16, 30, 60, 80, 6},
+    {Level::Expert, 40, 40, 250, 350, 9},
+    {Level::Hell, 60, 84, 650, 800, std::nullopt},
 }};
 
 // The fixed level's row of the table, or nullptr for the custom board.
@@ -44,7 +39,7 @@ constexpr const FixedLevel* FindFixedLevel(Level level) {
     return nullptr;
 }
 
-// The largest side a board can have: the mine grid is 101 by 101.
+// The largest side a board can have.
 inline constexpr int kMaxBoardSide = 101;
 
 }  // namespace kestravon

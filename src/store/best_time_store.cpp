@@ -15,22 +15,23 @@ constexpr std::string_view kSection = "ベストタイム";
 
 }  // namespace
 
-void LoadBestTimes(Module1& module1) {
-    const std::string fallback = FormatGeneral(kNoBestTime);
-    for (int i = 0; i < kBestTimeCount; ++i) {
+BestTimeTable LoadBestTimes(Platform& platform) {
+    BestTimeTable table;
+    const std::string fallback = FormatGeneral(BestTimeTable::kEmptyPlace);
+    for (int i = 0; i < BestTimeTable::kEntryCount; ++i) {
         const std::string text =
-            module1.platform().ReadSetting(kApplication, kSection, std::to_string(i), fallback);
-        module1.BestTime[static_cast<std::size_t>(i)] = ParseGeneral(text).value_or(kNoBestTime);
+            platform.ReadSetting(kApplication, kSection, std::to_string(i), fallback);
+        table.SetEntry(i, ParseGeneral(text).value_or(BestTimeTable::kEmptyPlace));
     }
+    return table;
 }
 
-bool SaveBestTimes(Module1& module1) {
+bool SaveBestTimes(Platform& platform, const BestTimeTable& table) {
     std::vector<Platform::Setting> entries;
-    for (int i = 0; i < kBestTimeCount; ++i) {
-        entries.push_back(
-            {std::to_string(i), FormatGeneral(module1.BestTime[static_cast<std::size_t>(i)])});
+    for (int i = 0; i < BestTimeTable::kEntryCount; ++i) {
+        entries.push_back({std::to_string(i), FormatGeneral(table.Entry(i))});
     }
-    return module1.platform().WriteSettings(kApplication, kSection, entries);
+    return platform.WriteSettings(kApplication, kSection, entries);
 }
 
 }  // namespace kestravon

@@ -1,15 +1,18 @@
 #pragma once
 
-#include "engine/module1.h"
+#include "engine/best_time_table.h"
 
 namespace kestravon {
 
-// The best-time table between runs: twelve entries of the per-user settings
-// store, application "Kestravon", section "ベストタイム", keys "0" to "11".
-// A stored text that is not a finite number loads as an empty place (999).
-void LoadBestTimes(Module1& module1);
+class Platform;
 
-// Writes all twelve entries. Returns false when the store could not be written.
-bool SaveBestTimes(Module1& module1);
+// The best-time table between runs: twelve entries of the per-user settings store,
+// application "Kestravon", section "ベストタイム", keys "0" to "11", each time in the
+// general number format. A stored text that is not a finite number loads as an empty place.
+BestTimeTable LoadBestTimes(Platform& platform);
+
+// Writes all twelve entries in one write of the store. Returns false when the store could
+// not be written.
+bool SaveBestTimes(Platform& platform, const BestTimeTable& table);
 
 }  // namespace kestravon

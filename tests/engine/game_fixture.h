@@ -3,6 +3,7 @@
 #include <utility>
 #include <vector>
 
+#include "engine/best_time_table.h"
 #include "engine/game.h"
 #include "platform/fake_platform.h"
 
@@ -35,8 +36,7 @@ struct GameFixture {
             draws.push_back(DrawFor(y, rows));
         }
         platform.QueueDraws(draws);
-        module1.CustomMines = static_cast<std::int16_t>(mines.size());
-        game.SelectLevel(Level::盤面の変更);
+        game.SelectCustomBoard(static_cast<std::int16_t>(mines.size()));
         game.SetupBoard(static_cast<std::int16_t>(rows), static_cast<std::int16_t>(columns));
     }
 
@@ -55,26 +55,32 @@ struct GameFixture {
         game.SetupBoard(fixed.rows, fixed.columns);
     }
 
-    int Index(int x, int y) const { return y * game.board().ColCount + x; }
+    int Index(int x, int y) const { return y * game.columns() + x; }
     void Left(int x, int y) { game.PressCell(Index(x, y), MouseButton::Left); }
     void Right(int x, int y) { game.PressCell(Index(x, y), MouseButton::Right); }
-    Tile At(int x, int y) const {
-        return game.display().ImageMap[static_cast<std::size_t>(Index(x, y))].tile;
-    }
+    Tile At(int x, int y) const { return game.cells()[static_cast<std::size_t>(Index(x, y))].tile; }
     bool Enabled(int x, int y) const {
-        return game.display().ImageMap[static_cast<std::size_t>(Index(x, y))].enabled;
+        return game.cells()[static_cast<std::size_t>(Index(x, y))].enabled;
     }
+    bool Mine(int x, int y) const { return game.HasMine(Index(x, y)); }
     int CountTiles(Tile tile) const {
         int count = 0;
-        for (const Cell& cell : game.display().ImageMap) {
+        for (const Cell& cell : game.cells()) {
             count += cell.tile == tile ? 1 : 0;
+        }
+        return count;
+    }
+    int CountMines() const {
+        int count = 0;
+        for (int cell = 0; cell < static_cast<int>(game.cells().size()); ++cell) {
+            count += game.HasMine(cell) ? 1 : 0;
         }
         return count;
     }
 
     FakePlatform platform;
-    Module1 module1{platform};
-    Game game{platform, module1};
+    BestTimeTable bestTimes;
+    Game game{platform, bestTimes};
     RecordingObserver observer;
 };
 

@@ -24,7 +24,7 @@ void WinLevelIn(GameFixture& f, Level level, float seconds) {
     f.platform.whileMessageOpen = [&f, seconds](std::string_view text) {
         if (text == "Congratulations!!") {
             f.platform.steadyClock = 1000.0 + seconds;
-            f.game.Timer1sec();
+            f.game.TickClock();
         }
     };
     f.Left(0, 0);
@@ -53,13 +53,12 @@ class TestGameEnd : public QObject {
         QCOMPARE(f.At(4, 4), Tile::Bomb);
         QCOMPARE(f.At(1, 3), Tile::Flag);
         QCOMPARE(f.At(3, 3), Tile::None);
-        QCOMPARE(f.game.display().リセットボタン, Face::Fail);
-        QCOMPARE(f.game.board().Playing, 0);
-        QCOMPARE(f.game.display().経過時間, std::string("0"));
+        QCOMPARE(f.game.face(), Face::Fail);
+        QCOMPARE(f.game.phase(), GamePhase::Lost);
+        QCOMPARE(f.game.elapsedTimeText(), std::string("0"));
         QVERIFY(f.platform.messages.empty());
-        QCOMPARE(f.game.board().NumberOpenCount + f.game.board().BlankOpenCount, 0);
         for (int index = 0; index < 25; ++index) {
-            QVERIFY(!f.game.display().ImageMap[index].enabled);
+            QVERIFY(!f.game.cells()[index].enabled);
         }
         f.Left(3, 3);
         f.Right(3, 3);
@@ -68,20 +67,19 @@ class TestGameEnd : public QObject {
 
     void winCongratulatesWhileTheClockRunsThenRanks() {
         GameFixture f;
-        f.module1.BestTime.fill(999);
-        WinLevelIn(f, Level::初級, 12.34f);
+        WinLevelIn(f, Level::Beginner, 12.34f);
         QCOMPARE(f.platform.messages, (std::vector<std::string>{"Congratulations!!", kFirst}));
-        QCOMPARE(f.game.display().経過時間, std::string("12.3"));
-        QCOMPARE(f.module1.BestTime[0], 12.3);
-        QCOMPARE(f.module1.BestTime[1], 999.0);
-        QCOMPARE(f.game.display().リセットボタン, Face::Clear);
-        QCOMPARE(f.game.board().Playing, 0);
+        QCOMPARE(f.game.elapsedTimeText(), std::string("12.3"));
+        QCOMPARE(f.bestTimes.Entry(0), 12.3);
+        QCOMPARE(f.bestTimes.Entry(1), 999.0);
+        QCOMPARE(f.game.face(), Face::Clear);
+        QCOMPARE(f.game.phase(), GamePhase::Won);
         QVERIFY(!f.Enabled(0, 0));
         QCOMPARE(f.observer.bestTimeWindows, 0);
         // The clock stopped with the congratulation box.
         f.platform.steadyClock += 50;
-        f.game.Timer1sec();
-        QCOMPARE(f.game.display().経過時間, std::string("12.3"));
+        f.game.TickClock();
+        QCOMPARE(f.game.elapsedTimeText(), std::string("12.3"));
     }
 
     void rankingTakesTheFirstPlaceNotBetter_data() {
@@ -89,8 +87,10 @@ class TestGameEnd : public QObject {
         QTest::addColumn<float>("seconds");
         QTest::addColumn<QString>("message");
         QTest::addColumn<QList<double>>("table");
-        const QList<std::pair<Level, int>> levels{
-            {Level::初級, 0}, {Level::中級, 3}, {Level::上級, 6}, {Level::超上級, 9}};
+        const QList<std::pair<Level, int>> levels{{Level::Beginner, 0},
+                                                  {Level::Intermediate, 3},
+                                                  {Level::Advanced, 6},
+                                                  {Level::Expert, 9}};
         for (const auto& [level, base] : levels) {
             const auto row = [&](const char* name) -> QTestData& {
                 return QTest::addRow("base %d: %s", base, name) << static_cast<int>(level);
@@ -111,11 +111,10 @@ class TestGameEnd : public QObject {
         QFETCH(QString, message);
         QFETCH(QList<double>, table);
         GameFixture f;
-        f.module1.BestTime.fill(999);
-        const int base = *FindFixedLevel(static_cast<Level>(level))->bestTimeBase;
-        f.module1.BestTime[base] = 10;
-        f.module1.BestTime[base + 1] = 20;
-        f.module1.BestTime[base + 2] = 30;
+        const int base = *BestTimeTable::BaseOf(static_cast<Level>(level));
+        f.bestTimes.SetEntry(base, 10);
+        f.bestTimes.SetEntry(base + 1, 20);
+        f.bestTimes.SetEntry(base + 2, 30);
         WinLevelIn(f, static_cast<Level>(level), seconds);
         std::vector<std::string> expected{"Congratulations!!"};
         if (!message.isEmpty()) {
@@ -123,49 +122,45 @@ class TestGameEnd : public QObject {
         }
         QCOMPARE(f.platform.messages, expected);
         for (int rank = 0; rank < 3; ++rank) {
-            QCOMPARE(f.module1.BestTime[base + rank], table[rank]);
+            QCOMPARE(f.bestTimes.Entry(base + rank), table[rank]);
         }
         int untouched = 0;
-        for (const double entry : f.module1.BestTime) {
-            untouched += entry == 999 ? 1 : 0;
+        for (int i = 0; i < BestTimeTable::kEntryCount; ++i) {
+            untouched += f.bestTimes.Entry(i) == 999 ? 1 : 0;
         }
         QCOMPARE(untouched, 9);
-        QCOMPARE(f.observer.bestTimeWindows, static_cast<Level>(level) == Level::超上級 ? 1 : 0);
+        QCOMPARE(f.observer.bestTimeWindows, static_cast<Level>(level) == Level::Expert ? 1 : 0);
     }
 
     void emptyPlacesTakeTimesUpTo999() {
         GameFixture f;
-        f.module1.BestTime.fill(999);
-        WinLevelIn(f, Level::初級, 999.0f);
+        WinLevelIn(f, Level::Beginner, 999.0f);
         QCOMPARE(f.platform.messages.back(), kFirst);
         GameFixture g;
-        g.module1.BestTime.fill(999);
-        WinLevelIn(g, Level::初級, 999.25f);
+        WinLevelIn(g, Level::Beginner, 999.25f);
         QCOMPARE(g.platform.messages, std::vector<std::string>{"Congratulations!!"});
     }
 
     void unrankedLevelsOnlyCongratulate() {
         GameFixture f;
-        f.module1.BestTime.fill(999);
-        WinLevelIn(f, Level::地獄, 3.0f);
+        WinLevelIn(f, Level::Hell, 3.0f);
         QCOMPARE(f.platform.messages, std::vector<std::string>{"Congratulations!!"});
-        QCOMPARE(f.game.display().リセットボタン, Face::Clear);
+        QCOMPARE(f.game.face(), Face::Clear);
 
         GameFixture g;
-        g.module1.BestTime.fill(999);
         g.CustomBoard(9, 9, {{8, 8}});
         g.Left(0, 0);
         QCOMPARE(g.platform.messages, std::vector<std::string>{"Congratulations!!"});
         QCOMPARE(g.observer.bestTimeWindows, 0);
-        for (const double entry : g.module1.BestTime) {
-            QCOMPARE(entry, 999.0);
-        }
+        QCOMPARE(g.bestTimes, BestTimeTable());
     }
 
     void expertWinShowsTheBestTimesAlsoWithoutARecord() {
         GameFixture f;
-        f.module1.BestTime.fill(1);
-        WinLevelIn(f, Level::超上級, 60.0f);
+        for (int i = 0; i < BestTimeTable::kEntryCount; ++i) {
+            f.bestTimes.SetEntry(i, 1);
+        }
+        WinLevelIn(f, Level::Expert, 60.0f);
         QCOMPARE(f.platform.messages, std::vector<std::string>{"Congratulations!!"});
         QCOMPARE(f.observer.bestTimeWindows, 1);
     }
@@ -187,7 +182,7 @@ class TestGameEnd : public QObject {
         f.Right(0, 5);  // a safe cell, flagged
         f.Left(0, 0);
         QVERIFY(f.platform.messages.empty());
-        QCOMPARE(f.game.board().Playing, 1);
+        QCOMPARE(f.game.phase(), GamePhase::Playing);
         f.Right(0, 5);
         f.Right(0, 5);
         f.Left(0, 5);
@@ -207,33 +202,32 @@ class TestGameEnd : public QObject {
         QFETCH(double, timeOfDayJump);
         GameFixture f;
         f.CustomBoard(9, 9, {{8, 8}});
-        f.game.Timer1sec();
-        QCOMPARE(f.game.display().経過時間, std::string("0"));
+        f.game.TickClock();
+        QCOMPARE(f.game.elapsedTimeText(), std::string("0"));
         f.platform.timeOfDay = 86399.5;
         f.platform.steadyClock = 5000.25;
         f.Left(8, 7);
-        f.game.Timer1sec();
-        QCOMPARE(f.game.display().経過時間, std::string("0.0"));
+        f.game.TickClock();
+        QCOMPARE(f.game.elapsedTimeText(), std::string("0.0"));
         f.platform.timeOfDay += timeOfDayJump;
         f.platform.steadyClock += 1.0;
-        f.game.Timer1sec();
-        QCOMPARE(f.game.display().経過時間, std::string("1.0"));
+        f.game.TickClock();
+        QCOMPARE(f.game.elapsedTimeText(), std::string("1.0"));
         f.platform.steadyClock += 1233.5;
-        f.game.Timer1sec();
-        QCOMPARE(f.game.display().経過時間, std::string("1234.5"));
+        f.game.TickClock();
+        QCOMPARE(f.game.elapsedTimeText(), std::string("1234.5"));
     }
 
     // Closed before the next tick, the congratulation box still counts: the ranked time
     // is the time of the win, not the "0" that the new game wrote.
     void winByTheFirstPressRanksItsRealTime() {
         GameFixture f;
-        f.module1.BestTime.fill(999);
-        f.LevelBoard(Level::初級, MinesAtTheEnd(9, 9, 5));
+        f.LevelBoard(Level::Beginner, MinesAtTheEnd(9, 9, 5));
         f.platform.steadyClock = 70.0;
         f.platform.whileMessageOpen = [&f](std::string_view) { f.platform.steadyClock = 72.47; };
         f.Left(0, 0);
-        QCOMPARE(f.game.display().経過時間, std::string("2.5"));
-        QCOMPARE(f.module1.BestTime[0], 2.5);
+        QCOMPARE(f.game.elapsedTimeText(), std::string("2.5"));
+        QCOMPARE(f.bestTimes.Entry(0), 2.5);
     }
 
     // The clock's start and stop are reported, so that a view ticks only while it runs.
@@ -254,7 +248,7 @@ class TestGameEnd : public QObject {
         QCOMPARE(f.observer.reports.back().clock, true);
         f.Left(8, 8);
         QCOMPARE(clockReports(), 2);
-        QCOMPARE(f.game.board().Playing, 0);
+        QCOMPARE(f.game.phase(), GamePhase::Lost);
     }
 };
 

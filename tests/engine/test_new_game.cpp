@@ -1,6 +1,7 @@
 #include <QTest>
 
 #include "engine/number_format.h"
+#include "engine/random_range.h"
 #include "game_fixture.h"
 
 using namespace kestravon;
@@ -12,21 +13,21 @@ class TestNewGame : public QObject {
     void randomRangeCoversBothEnds() {
         GameFixture f;
         f.platform.QueueDraws({0.0f, 1.0f / 11 - 1e-6f, 10.0f / 11, 0x1.fffffep-1f});
-        QCOMPARE(f.module1.RandomRange(5, 15), 5);
-        QCOMPARE(f.module1.RandomRange(5, 15), 5);
-        QCOMPARE(f.module1.RandomRange(5, 15), 15);
-        QCOMPARE(f.module1.RandomRange(5, 15), 15);
+        QCOMPARE(RandomRange(f.platform, 5, 15), 5);
+        QCOMPARE(RandomRange(f.platform, 5, 15), 5);
+        QCOMPARE(RandomRange(f.platform, 5, 15), 15);
+        QCOMPARE(RandomRange(f.platform, 5, 15), 15);
     }
 
     void randomRangeNeverReachesPastHigh() {
         GameFixture f;
         for (int i = 0; i <= 1000; ++i) {
             f.platform.QueueDraws({std::min(i / 1000.0f, 0x1.fffffep-1f)});
-            const int drawn = f.module1.RandomRange(0, 8);
+            const int drawn = RandomRange(f.platform, 0, 8);
             QVERIFY(drawn >= 0 && drawn <= 8);
         }
         f.platform.QueueDraws({0x1.fffffep-1f});
-        QCOMPARE(f.module1.RandomRange(0, 8), 8);
+        QCOMPARE(RandomRange(f.platform, 0, 8), 8);
     }
 
     void everyLevelStartsReady_data() {
@@ -44,44 +45,37 @@ class TestNewGame : public QObject {
             f.platform.QueueDraws({u});
             f.game.SelectLevel(fixed.level);
             f.game.SetupBoard(fixed.rows, fixed.columns);
-            const BoardFields& board = f.game.board();
-            QCOMPARE(board.RowCount, fixed.rows);
-            QCOMPARE(board.ColCount, fixed.columns);
-            QCOMPARE(f.game.CellCount(), fixed.rows * fixed.columns);
+            QCOMPARE(f.game.rows(), fixed.rows);
+            QCOMPARE(f.game.columns(), fixed.columns);
+            QCOMPARE(f.game.cells().size(), fixed.rows * fixed.columns);
+            const int mines = f.CountMines();
             if (u == 0.0f) {
-                QCOMPARE(board.MineTotal, fixed.fewestMines);
+                QCOMPARE(mines, fixed.fewestMines);
             } else if (u > 0.9f) {
-                QCOMPARE(board.MineTotal, fixed.mostMines);
+                QCOMPARE(mines, fixed.mostMines);
             }
-            QVERIFY(board.MineTotal >= fixed.fewestMines && board.MineTotal <= fixed.mostMines);
-            QCOMPARE(f.game.display().爆弾の数, FormatGeneral(board.MineTotal));
-            QCOMPARE(f.game.display().経過時間, std::string("0"));
-            QCOMPARE(f.game.display().リセットボタン, Face::Start);
-            QCOMPARE(board.Playing, 0);
-            QCOMPARE(board.NumberOpenCount, 0);
-            QCOMPARE(board.BlankOpenCount, 0);
-            QCOMPARE(f.CountTiles(Tile::None), f.game.CellCount());
-            int mines = 0;
-            for (int x = 0; x < fixed.columns; ++x) {
-                for (int y = 0; y < fixed.rows; ++y) {
-                    QVERIFY(f.Enabled(x, y));
-                    mines += board.Cells[x][y];
-                }
+            QVERIFY(mines >= fixed.fewestMines && mines <= fixed.mostMines);
+            QCOMPARE(f.game.mineCounterText(), FormatGeneral(mines));
+            QCOMPARE(f.game.elapsedTimeText(), std::string("0"));
+            QCOMPARE(f.game.face(), Face::Start);
+            QCOMPARE(f.game.phase(), GamePhase::Ready);
+            QCOMPARE(f.CountTiles(Tile::None), f.game.cells().size());
+            for (const Cell& cell : f.game.cells()) {
+                QVERIFY(cell.enabled);
             }
-            QCOMPARE(mines, board.MineTotal);
         }
     }
 
     void customBoardTakesCustomMinesWithoutADraw() {
         GameFixture f;
         f.CustomBoard(9, 9, {{0, 0}, {8, 8}, {4, 2}});
-        QCOMPARE(f.game.board().MineTotal, 3);
+        QCOMPARE(f.game.mineCounterText(), std::string("3"));
         QCOMPARE(f.platform.drawCount, 6);
-        QCOMPARE(f.game.board().Cells[4][2], 1);
-        QCOMPARE(f.game.board().Cells[8][8], 1);
+        QVERIFY(f.Mine(4, 2));
+        QVERIFY(f.Mine(8, 8));
 
         f.CustomBoard(9, 9, {});
-        QCOMPARE(f.game.display().爆弾の数, std::string("0"));
+        QCOMPARE(f.game.mineCounterText(), std::string("0"));
     }
 
     void aDrawThatHitsAMineIsRepeatedWhole() {
@@ -89,32 +83,32 @@ class TestNewGame : public QObject {
         f.platform.QueueDraws({GameFixture::DrawFor(3, 9), GameFixture::DrawFor(7, 9),
                                GameFixture::DrawFor(3, 9), GameFixture::DrawFor(7, 9),
                                GameFixture::DrawFor(7, 9), GameFixture::DrawFor(3, 9)});
-        f.module1.CustomMines = 2;
-        f.game.SelectLevel(Level::盤面の変更);
+        f.game.SelectCustomBoard(2);
         f.game.SetupBoard(9, 9);
         QCOMPARE(f.platform.drawCount, 6);
-        QCOMPARE(f.game.board().Cells[3][7], 1);
-        QCOMPARE(f.game.board().Cells[7][3], 1);
+        QVERIFY(f.Mine(3, 7));
+        QVERIFY(f.Mine(7, 3));
+        QCOMPARE(f.CountMines(), 2);
     }
 
-    void clearsOnlyTheCurrentRectangle() {
+    // A small board after a large one plays exactly as on a freshly started program.
+    void aSmallBoardAfterALargeOneIsFresh() {
+        const std::vector<std::pair<int, int>> mines{{0, 0}, {1, 1}, {2, 2}, {3, 3}, {8, 8}};
+        GameFixture fresh;
+        fresh.LevelBoard(Level::Beginner, mines);
         GameFixture f;
-        f.game.SelectLevel(Level::地獄);
+        f.game.SelectLevel(Level::Hell);
         f.game.SetupBoard(60, 84);
-        const MineGrid before = f.game.board().Cells;
-        f.LevelBoard(Level::初級, {{0, 0}, {1, 1}, {2, 2}, {3, 3}, {8, 8}});
-        const MineGrid& after = f.game.board().Cells;
-        int inside = 0;
-        for (int x = 0; x < 84; ++x) {
-            for (int y = 0; y < 60; ++y) {
-                if (x < 9 && y < 9) {
-                    inside += after[x][y];
-                } else {
-                    QCOMPARE(after[x][y], before[x][y]);
-                }
+        f.LevelBoard(Level::Beginner, mines);
+        for (int y = 0; y < 9; ++y) {
+            for (int x = 0; x < 9; ++x) {
+                QCOMPARE(f.Mine(x, y), fresh.Mine(x, y));
             }
         }
-        QCOMPARE(inside, 5);
+        f.Left(8, 0);
+        fresh.Left(8, 0);
+        QCOMPARE(f.CountTiles(Tile::Push), fresh.CountTiles(Tile::Push));
+        QCOMPARE(f.CountTiles(Tile::Push), 58);
     }
 
     void newGameMidGameStopsTheClockAndReseeds() {
@@ -124,43 +118,39 @@ class TestNewGame : public QObject {
         f.Right(8, 8);
         f.Left(8, 7);
         f.platform.steadyClock = 105.0;
-        f.game.Timer1sec();
-        QCOMPARE(f.game.display().経過時間, std::string("5.0"));
+        f.game.TickClock();
+        QCOMPARE(f.game.elapsedTimeText(), std::string("5.0"));
         f.platform.timeOfDay = 43200.5;
         const std::size_t seeds = f.platform.seeds.size();
         f.game.NewGame();
         QCOMPARE(f.platform.seeds.size(), seeds + 1);
         QCOMPARE(f.platform.seeds.back(), 43200.5);
-        QCOMPARE(f.game.board().Playing, 0);
-        QCOMPARE(f.game.board().StartTime, 100.0);
-        QCOMPARE(f.game.display().経過時間, std::string("0"));
+        QCOMPARE(f.game.phase(), GamePhase::Ready);
+        QCOMPARE(f.game.elapsedTimeText(), std::string("0"));
         QCOMPARE(f.CountTiles(Tile::None), 81);
         f.platform.steadyClock = 200.0;
-        f.game.Timer1sec();
-        QCOMPARE(f.game.display().経過時間, std::string("0"));
+        f.game.TickClock();
+        QCOMPARE(f.game.elapsedTimeText(), std::string("0"));
     }
 
     void newGameAfterAnEndPutsTheStartFaceBack() {
         GameFixture f;
         f.CustomBoard(9, 9, {{0, 0}});
         f.Left(0, 0);
-        QCOMPARE(f.game.display().リセットボタン, Face::Fail);
+        QCOMPARE(f.game.face(), Face::Fail);
         f.game.NewGame();
-        QCOMPARE(f.game.display().リセットボタン, Face::Start);
+        QCOMPARE(f.game.face(), Face::Start);
         QVERIFY(f.Enabled(0, 0));
     }
 
-    void currentLevelIsTheFirstCheckedMark() {
+    void levelIsNoneUntilChosen() {
         GameFixture f;
-        QVERIFY(!f.game.CurrentLevel().has_value());
-        f.game.SetLevelMark(Level::盤面の変更, true);
-        f.game.SetLevelMark(Level::上級, true);
-        QCOMPARE(f.game.CurrentLevel(), std::optional<Level>(Level::上級));
-        f.game.SelectLevel(Level::地獄);
-        for (int level = 0; level < kLevelCount; ++level) {
-            QCOMPARE(f.game.LevelMark(static_cast<Level>(level)),
-                     static_cast<Level>(level) == Level::地獄);
-        }
+        QVERIFY(!f.game.level().has_value());
+        f.game.SelectLevel(Level::Hell);
+        QCOMPARE(f.game.level(), std::optional<Level>(Level::Hell));
+        f.game.SelectCustomBoard(7);
+        QCOMPARE(f.game.level(), std::optional<Level>(Level::Custom));
+        QVERIFY(f.observer.reports.back().level);
     }
 
     void boardsTheGridCannotHoldAreRefused() {
@@ -169,33 +159,26 @@ class TestNewGame : public QObject {
         for (const auto& [rows, columns] :
              {std::pair{0, 9}, {9, 0}, {-9, -9}, {102, 1}, {1, 2999}}) {
             f.game.SetupBoard(static_cast<std::int16_t>(rows), static_cast<std::int16_t>(columns));
-            QCOMPARE(f.game.board().RowCount, 9);
-            QCOMPARE(f.game.CellCount(), 81);
+            QCOMPARE(f.game.rows(), 9);
+            QCOMPARE(f.game.cells().size(), 81);
         }
         f.game.SetupBoard(101, 101);
-        QCOMPARE(f.game.CellCount(), 101 * 101);
+        QCOMPARE(f.game.cells().size(), 101 * 101);
     }
 
     // No command reaches these states; the game still ends its new game in them.
     void newGameEndsWhenTheMinesCannotAllBePlaced() {
         GameFixture before;
-        before.game.SelectLevel(Level::地獄);
+        before.game.SelectLevel(Level::Hell);
         before.game.NewGame();
-        QCOMPARE(before.game.CellCount(), 0);
+        QCOMPARE(before.game.cells().size(), 0);
 
         GameFixture full;
-        full.module1.CustomMines = 81;
-        full.game.SelectLevel(Level::盤面の変更);
+        full.game.SelectCustomBoard(81);
         full.game.SetupBoard(9, 9);
-        full.module1.CustomMines = 100;
+        full.game.SelectCustomBoard(100);
         full.game.NewGame();
-        int mines = 0;
-        for (int x = 0; x < 9; ++x) {
-            for (int y = 0; y < 9; ++y) {
-                mines += full.game.board().Cells[x][y];
-            }
-        }
-        QCOMPARE(mines, 81);
+        QCOMPARE(full.CountMines(), 81);
     }
 
     void newGameReportsAllCellsChanged() {

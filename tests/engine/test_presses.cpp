@@ -38,9 +38,9 @@ class TestPresses : public QObject {
             QCOMPARE(f.At(3, y), (y == 0 || y == 8) ? Tile::Num2 : Tile::Num3);
             QCOMPARE(f.At(5, y), Tile::None);
         }
-        QCOMPARE(f.game.board().BlankOpenCount, 27);
-        QCOMPARE(f.game.board().NumberOpenCount, 9);
-        QCOMPARE(f.game.display().リセットボタン, Face::Start);
+        QCOMPARE(f.CountTiles(Tile::Push), 27);
+        QCOMPARE(f.CountTiles(Tile::None), 45);
+        QCOMPARE(f.game.face(), Face::Start);
     }
 
     void floodStopsAtMarksAndLeavesThem() {
@@ -58,7 +58,7 @@ class TestPresses : public QObject {
         QCOMPARE(f.At(2, 1), Tile::Understand);
         QCOMPARE(f.At(3, 0), Tile::None);
         QCOMPARE(f.At(1, 4), Tile::Push);
-        QCOMPARE(f.game.board().BlankOpenCount, 10);
+        QCOMPARE(f.CountTiles(Tile::Push), 10);
         // A marked cell opens only after right presses bring it back to closed.
         f.Left(2, 1);
         QCOMPARE(f.At(2, 1), Tile::Understand);
@@ -71,19 +71,19 @@ class TestPresses : public QObject {
     void rightPressCyclesAndCountsBelowZero() {
         GameFixture f;
         f.CustomBoard(9, 9, {{8, 8}});
-        QCOMPARE(f.game.display().爆弾の数, std::string("1"));
+        QCOMPARE(f.game.mineCounterText(), std::string("1"));
         f.Right(0, 0);
         QCOMPARE(f.At(0, 0), Tile::Flag);
-        QCOMPARE(f.game.display().爆弾の数, std::string("0"));
+        QCOMPARE(f.game.mineCounterText(), std::string("0"));
         f.Right(1, 0);
-        QCOMPARE(f.game.display().爆弾の数, std::string("-1"));
+        QCOMPARE(f.game.mineCounterText(), std::string("-1"));
         f.Right(0, 0);
         QCOMPARE(f.At(0, 0), Tile::Understand);
-        QCOMPARE(f.game.display().爆弾の数, std::string("0"));
+        QCOMPARE(f.game.mineCounterText(), std::string("0"));
         f.Right(0, 0);
         QCOMPARE(f.At(0, 0), Tile::None);
-        QCOMPARE(f.game.display().爆弾の数, std::string("0"));
-        QCOMPARE(f.game.board().Playing, 0);
+        QCOMPARE(f.game.mineCounterText(), std::string("0"));
+        QCOMPARE(f.game.phase(), GamePhase::Ready);
     }
 
     void pressesOnOpenCellsChangeNothing() {
@@ -95,8 +95,8 @@ class TestPresses : public QObject {
         f.Right(7, 7);
         f.Left(7, 7);
         QCOMPARE(f.At(7, 7), Tile::Num1);
-        QCOMPARE(f.game.display().爆弾の数, std::string("1"));
-        QCOMPARE(f.game.board().NumberOpenCount, 1);
+        QCOMPARE(f.game.mineCounterText(), std::string("1"));
+        QCOMPARE(f.CountTiles(Tile::None), 80);
         QCOMPARE(f.observer.reports.size(), reports);
     }
 
@@ -105,22 +105,22 @@ class TestPresses : public QObject {
         f.CustomBoard(9, 9, {{8, 8}});
         f.game.PressCell(0, MouseButton::Middle);
         QCOMPARE(f.At(0, 0), Tile::None);
-        QCOMPARE(f.game.board().Playing, 0);
+        QCOMPARE(f.game.phase(), GamePhase::Ready);
     }
 
     void clockStartsAtTheFirstLeftPressWhateverItOpens() {
         GameFixture f;
         f.CustomBoard(9, 9, {{8, 8}});
         f.Right(0, 0);
-        QCOMPARE(f.game.board().Playing, 0);
+        QCOMPARE(f.game.phase(), GamePhase::Ready);
         f.platform.steadyClock = 50.5;
         f.Left(0, 0);  // on a flag: opens nothing
         QCOMPARE(f.At(0, 0), Tile::Flag);
-        QCOMPARE(f.game.board().Playing, 1);
-        QCOMPARE(f.game.board().StartTime, 50.5);
+        QCOMPARE(f.game.phase(), GamePhase::Playing);
         f.platform.steadyClock = 60.0;
         f.Left(7, 7);
-        QCOMPARE(f.game.board().StartTime, 50.5);
+        f.game.TickClock();
+        QCOMPARE(f.game.elapsedTimeText(), std::string("9.5"));
     }
 
     void floodReportsOnlyTheCellsItOpened() {

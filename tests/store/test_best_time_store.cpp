@@ -27,14 +27,14 @@ class TestBestTimeStore : public QObject {
         qputenv("XDG_CONFIG_HOME", configHome_.path().toUtf8());
     }
 
+    // Every test starts without a settings file, whatever ran before it.
+    void init() { QDir(configHome_.filePath(QStringLiteral("Kestravon"))).removeRecursively(); }
+
     void emptyStoreLoadsEmptyPlacesAndCreatesAllKeys() {
         FakePlatform platform;
-        Module1 module1(platform);
-        LoadBestTimes(module1);
-        for (const double entry : module1.BestTime) {
-            QCOMPARE(entry, 999.0);
-        }
-        QVERIFY(SaveBestTimes(module1));
+        const BestTimeTable table = LoadBestTimes(platform);
+        QCOMPARE(table, BestTimeTable());
+        QVERIFY(SaveBestTimes(platform, table));
         QCOMPARE(platform.settingWrites, 1);
         QCOMPARE(platform.settings.size(), std::size_t{12});
         for (int i = 0; i < 12; ++i) {
@@ -47,11 +47,10 @@ class TestBestTimeStore : public QObject {
         platform.settings[Key("5")] = "87.4";
         platform.settings[Key("9")] = "45.67";
         platform.settings[Key("12")] = "hello";
-        Module1 module1(platform);
-        LoadBestTimes(module1);
-        QCOMPARE(module1.BestTime[5], 87.4);
-        QCOMPARE(module1.BestTime[9], 45.67);
-        QVERIFY(SaveBestTimes(module1));
+        const BestTimeTable table = LoadBestTimes(platform);
+        QCOMPARE(table.Entry(5), 87.4);
+        QCOMPARE(table.Entry(9), 45.67);
+        QVERIFY(SaveBestTimes(platform, table));
         QCOMPARE(platform.settings.at(Key("5")), std::string("87.4"));
         QCOMPARE(platform.settings.at(Key("9")), std::string("45.67"));
         QCOMPARE(platform.settings.at(Key("12")), std::string("hello"));
@@ -64,29 +63,26 @@ class TestBestTimeStore : public QObject {
             platform.settings[Key(std::to_string(i).c_str())] = texts[i];
         }
         platform.settings[Key("11")] = "-3";
-        Module1 module1(platform);
-        LoadBestTimes(module1);
+        const BestTimeTable table = LoadBestTimes(platform);
         for (std::size_t i = 0; i < std::size(texts); ++i) {
-            QCOMPARE(module1.BestTime[i], 999.0);
+            QCOMPARE(table.Entry(static_cast<int>(i)), 999.0);
         }
-        QCOMPARE(module1.BestTime[11], -3.0);
+        QCOMPARE(table.Entry(11), -3.0);
     }
 
     void failedWriteIsReported() {
         FakePlatform platform;
         platform.failWrites = true;
-        Module1 module1(platform);
-        QVERIFY(!SaveBestTimes(module1));
+        QVERIFY(!SaveBestTimes(platform, BestTimeTable()));
     }
 
     void qtSettingsRoundTrip() {
         QtPlatform platform;
-        Module1 module1(platform);
-        LoadBestTimes(module1);
-        QCOMPARE(module1.BestTime[0], 999.0);
-        module1.BestTime[3] = 12.3;
-        module1.BestTime[4] = 120.5;
-        QVERIFY(SaveBestTimes(module1));
+        BestTimeTable table = LoadBestTimes(platform);
+        QCOMPARE(table, BestTimeTable());
+        table.SetEntry(3, 12.3);
+        table.SetEntry(4, 120.5);
+        QVERIFY(SaveBestTimes(platform, table));
         QSettings settings(QStringLiteral("Kestravon"), QStringLiteral("Kestravon"));
         QCOMPARE(settings.value(QStringLiteral("ベストタイム/3")).toString(),
                  QStringLiteral("12.3"));
@@ -94,45 +90,41 @@ class TestBestTimeStore : public QObject {
         settings.setValue(QStringLiteral("ベストタイム/6"), QStringLiteral("garbage"));
         settings.sync();
 
-        Module1 reloaded(platform);
-        LoadBestTimes(reloaded);
-        QCOMPARE(reloaded.BestTime[3], 12.3);
-        QCOMPARE(reloaded.BestTime[4], 120.5);
-        QCOMPARE(reloaded.BestTime[6], 999.0);
-        QVERIFY(SaveBestTimes(reloaded));
+        const BestTimeTable reloaded = LoadBestTimes(platform);
+        QCOMPARE(reloaded.Entry(3), 12.3);
+        QCOMPARE(reloaded.Entry(4), 120.5);
+        QCOMPARE(reloaded.Entry(6), 999.0);
+        QVERIFY(SaveBestTimes(platform, reloaded));
         settings.sync();
         QCOMPARE(settings.value(QStringLiteral("ベストタイム/12")).toString(),
                  QStringLiteral("keep"));
     }
 
     void qtSettingsFileOfGarbage() {
-        const QString path = configHome_.filePath(QStringLiteral("Kestravon/Kestravon.conf"));
-        QFile file(path);
+        QVERIFY(QDir(configHome_.path()).mkpath(QStringLiteral("Kestravon")));
+        QFile file(StorePath());
         QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
         file.write("\x01\xff[[[\n=\n%U30D9=7\n0=1,2,3\n\n\xfe\xfe");
         file.close();
         QtPlatform platform;
-        Module1 module1(platform);
-        LoadBestTimes(module1);
-        for (const double entry : module1.BestTime) {
-            QCOMPARE(entry, 999.0);
-        }
+        QCOMPARE(LoadBestTimes(platform), BestTimeTable());
     }
 
     void unwritableStoreFailsToWrite() {
         // The settings file turned into a directory, which even root cannot write as a file.
         // (Qt settles the settings location once per process, so the file itself is replaced.)
-        const QString path = configHome_.filePath(QStringLiteral("Kestravon/Kestravon.conf"));
-        QFile::remove(path);
-        QVERIFY(QDir().mkpath(path));
+        QVERIFY(QDir().mkpath(StorePath()));
         QtPlatform platform;
-        Module1 module1(platform);
-        const bool written = SaveBestTimes(module1);
-        QDir(path).removeRecursively();
+        const bool written = SaveBestTimes(platform, BestTimeTable());
+        QDir(StorePath()).removeRecursively();
         QVERIFY(!written);
     }
 
   private:
+    QString StorePath() const {
+        return configHome_.filePath(QStringLiteral("Kestravon/Kestravon.conf"));
+    }
+
     QTemporaryDir configHome_;
 };
 

@@ -4,7 +4,6 @@
 #include <QLabel>
 #include <QPushButton>
 
-#include "engine/module1.h"
 #include "engine/number_format.h"
 #include "ui/dialogs/dialog_parts.h"
 #include "ui/images/pictures.h"
@@ -13,19 +12,19 @@ namespace kestravon {
 
 namespace {
 
-// Left edge of each level's column, 初級 to 超上級; the rank rows' tops.
+// Left edge of each level's column, 初級 to 超上級; the place rows' tops.
 constexpr std::array<int, 4> kColumnLefts{40, 160, 280, 400};
-constexpr std::array<int, 3> kRankTops{56, 96, 136};
+constexpr std::array<int, 3> kPlaceTops{56, 96, 136};
 
 }  // namespace
 
-ベストタイム::ベストタイム(Module1& module1, const Pictures& pictures)
+BestTimeWindow::BestTimeWindow(BestTimeTable& bestTimes, const Pictures& pictures)
     : QDialog(nullptr,
               Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
-      module1_(module1) {
+      bestTimes_(bestTimes) {
     setObjectName(QStringLiteral("ベストタイム"));
     setWindowTitle(QStringLiteral("ベストタイム"));
-    setWindowIcon(pictures.bestTimeWindowIcon());
+    setWindowIcon(pictures.windowIcon());
     // A parentless tool window would not count as one of the program's windows, and the
     // program would end with the main window although this one is still open.
     setAttribute(Qt::WA_QuitOnClose, true);
@@ -33,19 +32,20 @@ constexpr std::array<int, 3> kRankTops{56, 96, 136};
 
     const std::array<const char*, 4> headings{"Label1", "Label5", "Label6", "Label7"};
     const std::array<const char*, 4> levels{"初級", "中級", "上級", "超上級"};
-    int rankLabel = 2;  // Label2 .. Label16, skipping the headings 5, 6 and 7
+    int placeLabel = 2;  // Label2 .. Label16, skipping the headings 5, 6 and 7
     for (int level = 0; level < 4; ++level) {
         const int left = kColumnLefts[level];
         AddLabel(*this, QString::fromLatin1(headings[level]), QString::fromUtf8(levels[level]),
                  left, 24, level == 3 ? 49 : 25, 17);
-        for (int rank = 0; rank < 3; ++rank) {
-            AddLabel(*this, QStringLiteral("Label%1").arg(rankLabel), QString::number(rank + 1),
-                     left, kRankTops[rank], 9, 17);
-            rankLabel += rankLabel == 4 ? 4 : 1;
-            const int i = level * 3 + rank;
-            score[i] = AddLabel(*this, QStringLiteral("score%1").arg(i),
-                                QString::fromStdString(FormatTenths(module1_.BestTime[i])),
-                                left + 16, kRankTops[rank], 57, 17);
+        const int base = *BestTimeTable::BaseOf(BestTimeTable::kRankedLevels[level]);
+        for (int place = 0; place < BestTimeTable::kPlacesPerLevel; ++place) {
+            AddLabel(*this, QStringLiteral("Label%1").arg(placeLabel), QString::number(place + 1),
+                     left, kPlaceTops[place], 9, 17);
+            placeLabel += placeLabel == 4 ? 4 : 1;
+            const int i = base + place;
+            scores_[i] = AddLabel(*this, QStringLiteral("score%1").arg(i),
+                                  QString::fromStdString(FormatTenths(bestTimes_.Entry(i))),
+                                  left + 16, kPlaceTops[place], 57, 17);
         }
     }
 
@@ -57,8 +57,8 @@ constexpr std::array<int, 3> kRankTops{56, 96, 136};
     for (int level = 0; level < 4; ++level) {
         clear[level] = AddButton(*this, QString::fromUtf8(clearNames[level]),
                                  QStringLiteral("クリア"), kColumnLefts[level], 184, 81, 25);
-        const int base = level * 3;
-        connect(clear[level], &QPushButton::clicked, this, [this, base] { ClearLevel(base); });
+        const Level ranked = BestTimeTable::kRankedLevels[level];
+        connect(clear[level], &QPushButton::clicked, this, [this, ranked] { ClearLevel(ranked); });
         if (level == 0) {
             ok = AddButton(*this, QStringLiteral("OKボタン"), QStringLiteral("OK"), 216, 224, 89,
                            25);
@@ -76,28 +76,29 @@ constexpr std::array<int, 3> kRankTops{56, 96, 136};
     clear[0]->setFocus();
 }
 
-void ベストタイム::keyPressEvent(QKeyEvent* event) {
+void BestTimeWindow::keyPressEvent(QKeyEvent* event) {
     if (!TakeButtonOnlyDialogKey(*this, *event)) {
         QDialog::keyPressEvent(event);
     }
 }
 
-void ベストタイム::ClearLevel(int base) {
-    for (int i = base; i < base + 3; ++i) {
-        score[i]->setText(QStringLiteral("999"));
-        module1_.BestTime[i] = kNoBestTime;
+void BestTimeWindow::ClearLevel(Level level) {
+    const int base = *BestTimeTable::BaseOf(level);
+    for (int place = 0; place < BestTimeTable::kPlacesPerLevel; ++place) {
+        scores_[base + place]->setText(QStringLiteral("999"));
     }
+    bestTimes_.ClearLevel(level);
 }
 
-BestTimeWindowOpener::BestTimeWindowOpener(Module1& module1, const Pictures& pictures)
-    : module1_(module1), pictures_(pictures) {}
+BestTimeWindowOpener::BestTimeWindowOpener(BestTimeTable& bestTimes, const Pictures& pictures)
+    : bestTimes_(bestTimes), pictures_(pictures) {}
 
 BestTimeWindowOpener::~BestTimeWindowOpener() {
     delete window_;
 }
 
-ベストタイム* BestTimeWindowOpener::Create() {
-    window_ = new ベストタイム(module1_, pictures_);
+BestTimeWindow* BestTimeWindowOpener::Create() {
+    window_ = new BestTimeWindow(bestTimes_, pictures_);
     window_->setAttribute(Qt::WA_DeleteOnClose);
     return window_;
 }
@@ -108,7 +109,7 @@ void BestTimeWindowOpener::OpenModal() {
         window_->activateWindow();
         return;
     }
-    ベストタイム* window = Create();
+    BestTimeWindow* window = Create();
     window->setWindowModality(Qt::ApplicationModal);
     // exec() honours WA_DeleteOnClose: the window is gone when it returns.
     window->exec();

@@ -4,32 +4,34 @@
 #include <QPointer>
 #include <array>
 
+#include "engine/best_time_table.h"
+
 class QLabel;
 
 namespace kestravon {
 
-struct Module1;
 class Pictures;
 
-// The best-time window: the twelve BestTime entries as four level columns of three ranks,
-// and a clear button for each level. The labels are filled once, when the window is
-// created; only the clear buttons change them afterwards. A clear changes BestTime in
-// memory only. Its controls carry their names as objectName.
-// (No Q_OBJECT: moc cannot read the class name.)
-class ベストタイム final : public QDialog {
+// The best-time window ("ベストタイム"): the twelve best times as four level columns of
+// three places, and a clear button for each level. The labels are filled once, when the
+// window is created; only the clear buttons change them afterwards. A clear changes the
+// table in memory only. Its controls carry their names as objectName.
+class BestTimeWindow final : public QDialog {
+    Q_OBJECT
+
   public:
-    ベストタイム(Module1& module1, const Pictures& pictures);
+    BestTimeWindow(BestTimeTable& bestTimes, const Pictures& pictures);
 
   protected:
     void keyPressEvent(QKeyEvent* event) override;
 
   private:
-    // Clears the three times of the level whose entries start at `base`.
-    void ClearLevel(int base);
+    // Clears the three times of a level, its labels first.
+    void ClearLevel(Level level);
 
-    Module1& module1_;
-    // score[i] shows BestTime[i]: level i / 3, rank i % 3.
-    std::array<QLabel*, 12> score{};
+    BestTimeTable& bestTimes_;
+    // scores_[i] shows entry i of the table.
+    std::array<QLabel*, BestTimeTable::kEntryCount> scores_{};
 };
 
 // The program's one reference to the best-time window, which opens in two ways: modally
@@ -38,7 +40,7 @@ class ベストタイム final : public QDialog {
 // is destroyed when it closes.
 class BestTimeWindowOpener final {
   public:
-    BestTimeWindowOpener(Module1& module1, const Pictures& pictures);
+    BestTimeWindowOpener(BestTimeTable& bestTimes, const Pictures& pictures);
     BestTimeWindowOpener(const BestTimeWindowOpener&) = delete;
     BestTimeWindowOpener& operator=(const BestTimeWindowOpener&) = delete;
     // Destroys a window that is still open.
@@ -54,14 +56,14 @@ class BestTimeWindowOpener final {
     void ShowAfterWin();
 
     // The open window, or nullptr.
-    ベストタイム* window() const { return window_; }
+    BestTimeWindow* window() const { return window_; }
 
   private:
-    ベストタイム* Create();
+    BestTimeWindow* Create();
 
-    Module1& module1_;
+    BestTimeTable& bestTimes_;
     const Pictures& pictures_;
-    QPointer<ベストタイム> window_;
+    QPointer<BestTimeWindow> window_;
 };
 
 }  // namespace kestravon

@@ -6,9 +6,7 @@
 #include <QPushButton>
 #include <variant>
 
-#include "engine/module1.h"
 #include "platform/platform.h"
-#include "ui/dialogs/board_entry.h"
 #include "ui/dialogs/dialog_parts.h"
 
 namespace kestravon {
@@ -24,10 +22,10 @@ QLineEdit* AddBox(QWidget& window, const QString& name, int top) {
 
 }  // namespace
 
-盤面の変更::盤面の変更(Module1& module1)
+BoardChangeDialog::BoardChangeDialog(Platform& platform)
     : QDialog(nullptr, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                            Qt::WindowCloseButtonHint),
-      module1_(module1) {
+      platform_(platform) {
     setObjectName(QStringLiteral("盤面の変更"));
     setWindowTitle(QStringLiteral("盤面の変更"));
     DressDialog(*this);
@@ -43,22 +41,22 @@ QLineEdit* AddBox(QWidget& window, const QString& name, int top) {
         AddLabel(*this, QStringLiteral("Label2"), QStringLiteral("幅(&W):"), 16, 72, 33, 17);
     QLabel* label3 =
         AddLabel(*this, QStringLiteral("Label3"), QStringLiteral("地雷の数(&M):"), 16, 104, 73, 17);
-    高さ = AddBox(*this, QStringLiteral("高さ"), 40);
-    幅 = AddBox(*this, QStringLiteral("幅"), 72);
-    地雷の数 = AddBox(*this, QStringLiteral("地雷の数"), 104);
+    height_ = AddBox(*this, QStringLiteral("高さ"), 40);
+    width_ = AddBox(*this, QStringLiteral("幅"), 72);
+    mines_ = AddBox(*this, QStringLiteral("地雷の数"), 104);
 
     // A label's access key goes to the first control after it in tab order that takes
-    // the focus. All three labels come before the boxes, so that is 高さ for each.
+    // the focus. All three labels come before the boxes, so that is the height for each.
     for (QLabel* label : {label1, label2, label3}) {
-        label->setBuddy(高さ);
+        label->setBuddy(height_);
     }
     setTabOrder(ok, cancel);
-    setTabOrder(cancel, 高さ);
-    setTabOrder(高さ, 幅);
-    setTabOrder(幅, 地雷の数);
+    setTabOrder(cancel, height_);
+    setTabOrder(height_, width_);
+    setTabOrder(width_, mines_);
 
-    connect(ok, &QPushButton::clicked, this, [this] { OKButtonClick(); });
-    connect(cancel, &QPushButton::clicked, this, [this] { CancelButtonClick(); });
+    connect(ok, &QPushButton::clicked, this, &BoardChangeDialog::OnOk);
+    connect(cancel, &QPushButton::clicked, this, &BoardChangeDialog::OnCancel);
 
     // setGeometry places a window's client area, where move() would place its frame.
     setGeometry(184, 250, 250, 163);
@@ -66,35 +64,33 @@ QLineEdit* AddBox(QWidget& window, const QString& name, int top) {
     ok->setFocus();
 }
 
-void 盤面の変更::keyPressEvent(QKeyEvent* event) {
+void BoardChangeDialog::keyPressEvent(QKeyEvent* event) {
     if (!TakeButtonOnlyDialogKey(*this, *event)) {
         QDialog::keyPressEvent(event);
     }
 }
 
-void 盤面の変更::OKButtonClick() {
-    const auto outcome = CheckBoardEntry(高さ->text().toStdString(), 幅->text().toStdString(),
-                                         地雷の数->text().toStdString());
+void BoardChangeDialog::OnOk() {
+    const auto outcome = CheckBoardEntry(
+        height_->text().toStdString(), width_->text().toStdString(), mines_->text().toStdString());
     if (const auto* refusal = std::get_if<std::string>(&outcome)) {
-        module1_.platform().ShowMessage(*refusal);
+        platform_.ShowMessage(*refusal);
         return;
     }
-    const auto& entry = std::get<BoardEntry>(outcome);
-    module1_.CustomHeight = entry.height;
-    module1_.CustomWidth = entry.width;
-    module1_.CustomMines = entry.mines;
+    answer_ = {BoardChangeAnswer::Ending::Accepted, std::get<BoardEntry>(outcome)};
     accept();
 }
 
-void 盤面の変更::CancelButtonClick() {
-    module1_.CustomHeight = -1;
+void BoardChangeDialog::OnCancel() {
+    answer_ = {BoardChangeAnswer::Ending::Cancelled, {}};
     reject();
 }
 
-void RunBoardChangeDialog(Module1& module1) {
-    盤面の変更 dialog(module1);
+BoardChangeAnswer BoardChangeDialog::Ask(Platform& platform) {
+    BoardChangeDialog dialog(platform);
     dialog.setWindowModality(Qt::ApplicationModal);
     dialog.exec();
+    return dialog.answer_;
 }
 
 }  // namespace kestravon

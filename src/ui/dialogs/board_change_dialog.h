@@ -1,38 +1,48 @@
 #pragma once
 
 #include <QDialog>
+#include <optional>
+
+#include "engine/board_entry.h"
 
 class QLineEdit;
 
 namespace kestravon {
 
-struct Module1;
+class Platform;
 
-// The board-change dialog: a height, a width and a number of mines for a custom board.
-// It hands its outcome back through Module1 only: OK with an entry that passes the
-// tests sets CustomHeight, CustomWidth and CustomMines; Cancel sets CustomHeight to -1;
-// the close box changes nothing. Its controls carry their names as objectName.
-// (No Q_OBJECT: moc cannot read the class name.)
-class 盤面の変更 final : public QDialog {
+// How the player left the board-change dialog.
+struct BoardChangeAnswer {
+    enum class Ending { Accepted, Cancelled, Closed };
+    Ending ending = Ending::Closed;
+    BoardEntry entry{};  // the accepted entry, when Accepted
+};
+
+// The board-change dialog ("盤面の変更"): a height, a width and a number of mines for a
+// custom board. OK tests the entry and shows the refusal in a message box, or accepts it.
+// Its controls carry their names as objectName.
+class BoardChangeDialog final : public QDialog {
+    Q_OBJECT
+
   public:
-    explicit 盤面の変更(Module1& module1);
+    explicit BoardChangeDialog(Platform& platform);
+
+    // A new dialog with empty boxes, modal to the whole application and without an owner
+    // window; returns when it has closed.
+    static BoardChangeAnswer Ask(Platform& platform);
 
   protected:
     void keyPressEvent(QKeyEvent* event) override;
 
   private:
-    void OKButtonClick();
-    void CancelButtonClick();
+    void OnOk();
+    void OnCancel();
 
-    Module1& module1_;
-    QLineEdit* 高さ = nullptr;
-    QLineEdit* 幅 = nullptr;
-    QLineEdit* 地雷の数 = nullptr;
+    Platform& platform_;
+    QLineEdit* height_ = nullptr;
+    QLineEdit* width_ = nullptr;
+    QLineEdit* mines_ = nullptr;
+    BoardChangeAnswer answer_;
 };
-
-// The board-change command's dialog: a new one with empty boxes, modal to the whole
-// application and without an owner window. Returns when it has closed; the outcome is in
-// module1.
-void RunBoardChangeDialog(Module1& module1);
 
 }  // namespace kestravon

@@ -24,11 +24,6 @@ QPixmap Load(const char* name) {
     return pixmap;
 }
 
-// QPixmap copies share their data (and cacheKey); a design copy must be a picture of its own.
-QPixmap SeparateCopy(const QPixmap& pixmap) {
-    return pixmap.copy();
-}
-
 }  // namespace
 
 Pictures::Pictures() {
@@ -51,12 +46,7 @@ Pictures::Pictures() {
     for (std::size_t i = 0; i < faces_.size(); ++i) {
         faces_[i] = Load(kFaceNames[i]);
     }
-    closedTileCopy_ = SeparateCopy(tile(Tile::None));
-    startFaceCopy_ = SeparateCopy(face(Face::Start));
-
-    const QPixmap icon = Load("AppIcon");
-    mainWindowIcon_ = QIcon(SeparateCopy(icon));
-    bestTimeWindowIcon_ = QIcon(SeparateCopy(icon));
+    windowIcon_ = QIcon(Load("AppIcon"));
 }
 
 }  // namespace kestravon

@@ -33,28 +33,27 @@ std::optional<MouseButton> ToMouseButton(Qt::MouseButton button) {
 
 }  // namespace
 
-BoardWidget::BoardWidget(const Game& game, const Pictures& pictures, PressHandler onPress,
-                         QWidget* parent)
-    : QWidget(parent), game_(game), pictures_(pictures), onPress_(std::move(onPress)) {
+BoardWidget::BoardWidget(const Game& game, const Pictures& pictures, PressHandler onPress)
+    : game_(game), pictures_(pictures), onPress_(std::move(onPress)) {
     setObjectName(QStringLiteral("ImageMap"));
     setAttribute(Qt::WA_OpaquePaintEvent);
     hide();
 }
 
 void BoardWidget::FitBoard() {
-    setFixedSize(game_.board().ColCount * kCellPixels, game_.board().RowCount * kCellPixels);
+    setFixedSize(game_.columns() * kCellPixels, game_.rows() * kCellPixels);
     show();
 }
 
 QRect BoardWidget::CellRect(int cell) const {
-    const int columns = game_.board().ColCount;
+    const int columns = game_.columns();
     return {(cell % columns) * kCellPixels, (cell / columns) * kCellPixels, kCellPixels,
             kCellPixels};
 }
 
 int BoardWidget::CellAt(QPoint point) const {
-    const int columns = game_.board().ColCount;
-    const int rows = game_.board().RowCount;
+    const int columns = game_.columns();
+    const int rows = game_.rows();
     if (point.x() < 0 || point.y() < 0 || columns == 0) {
         return -1;
     }
@@ -74,7 +73,7 @@ void BoardWidget::Repaint(const GameChanges& changes) {
     // Runs of neighbouring cells in a row become one rectangle each.
     std::vector<int> cells = changes.cells;
     std::sort(cells.begin(), cells.end());
-    const int columns = game_.board().ColCount;
+    const int columns = game_.columns();
     QRegion region;
     std::size_t start = 0;
     for (std::size_t i = 1; i <= cells.size(); ++i) {
@@ -90,9 +89,9 @@ void BoardWidget::Repaint(const GameChanges& changes) {
 
 void BoardWidget::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
-    const std::vector<Cell>& cells = game_.display().ImageMap;
-    const int columns = game_.board().ColCount;
-    const int rows = game_.board().RowCount;
+    const std::vector<Cell>& cells = game_.cells();
+    const int columns = game_.columns();
+    const int rows = game_.rows();
     for (const QRect& area : event->region()) {
         const int firstColumn = std::max(area.left() / kCellPixels, 0);
         const int lastColumn = std::min(area.right() / kCellPixels, columns - 1);
@@ -119,7 +118,7 @@ void BoardWidget::paintEvent(QPaintEvent* event) {
 void BoardWidget::mousePressEvent(QMouseEvent* event) {
     const int cell = CellAt(event->position().toPoint());
     const std::optional<MouseButton> button = ToMouseButton(event->button());
-    if (cell < 0 || !button || !game_.display().ImageMap[static_cast<std::size_t>(cell)].enabled) {
+    if (cell < 0 || !button) {
         return;
     }
     onPress_(cell, *button);

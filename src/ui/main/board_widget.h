@@ -9,13 +9,13 @@ namespace kestravon {
 
 class Pictures;
 
-// The board: one drawn grid of cells, painted from the game's state. A press
+// The board ("ImageMap"): one drawn grid of cells, painted from the game's state. A press
 // goes to the game as a cell number; only the cells that changed are repainted.
 class BoardWidget final : public QWidget {
   public:
     using PressHandler = std::function<void(int cell, MouseButton button)>;
 
-    BoardWidget(const Game& game, const Pictures& pictures, PressHandler onPress, QWidget* parent);
+    BoardWidget(const Game& game, const Pictures& pictures, PressHandler onPress);
 
     // Takes the size of the game's board.
     void FitBoard();

@@ -4,8 +4,7 @@
 
 namespace kestravon {
 
-FaceButton::FaceButton(std::function<void()> onClick, QWidget* parent)
-    : QLabel(parent), onClick_(std::move(onClick)) {
+FaceButton::FaceButton(QWidget* parent) : QLabel(parent) {
     setAlignment(Qt::AlignLeft | Qt::AlignTop);
 }
 
@@ -23,7 +22,7 @@ void FaceButton::mouseReleaseEvent(QMouseEvent* event) {
                        rect().contains(event->position().toPoint());
     pressed_ = false;
     if (click) {
-        onClick_();
+        emit clicked();
     }
 }
 

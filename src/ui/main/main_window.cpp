@@ -3,7 +3,6 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QMenuBar>
-#include <QScreen>
 #include <QTimer>
 #include <QVBoxLayout>
 #include <cstdio>
@@ -32,15 +31,15 @@ QString ToQString(const std::string& text) {
 
 }  // namespace
 
-メイン::メイン(Platform& platform, Module1& module1, const Pictures& pictures)
+MainWindow::MainWindow(Platform& platform, BestTimeTable& bestTimes, const Pictures& pictures)
     : platform_(platform),
-      module1_(module1),
+      bestTimes_(bestTimes),
       pictures_(pictures),
-      game_(platform, module1),
-      bestTimes_(module1, pictures) {
+      game_(platform, bestTimes),
+      bestTimeWindow_(bestTimes, pictures) {
     setObjectName(QStringLiteral("メイン"));
     setWindowTitle(QStringLiteral("Kestravon"));
-    setWindowIcon(pictures.mainWindowIcon());
+    setWindowIcon(pictures.windowIcon());
 
     auto* client = new QWidget(this);
     client->setAutoFillBackground(true);
@@ -51,23 +50,23 @@ QString ToQString(const std::string& text) {
     setCentralWidget(client);
 
     // Runs only while a game's clock runs, so that an idle window never wakes the computer.
-    Timer1sec = new QTimer(this);
-    Timer1sec->setObjectName(QStringLiteral("Timer1sec"));
-    Timer1sec->setInterval(kTickMilliseconds);
-    connect(Timer1sec, &QTimer::timeout, this, [this] { game_.Timer1sec(); });
+    clockTimer_ = new QTimer(this);
+    clockTimer_->setObjectName(QStringLiteral("Timer1sec"));
+    clockTimer_->setInterval(kTickMilliseconds);
+    connect(clockTimer_, &QTimer::timeout, this, [this] { game_.TickClock(); });
 
     // The face button and the counters stay in view above a board that scrolls.
     auto* header = new QWidget(client);
     header->setFixedHeight(layout::kHeaderHeightPixels);
-    経過時間 = new CounterBox(QStringLiteral("経過時間"), layout::kDesignedElapsedTime, header);
-    爆弾の数 = new CounterBox(QStringLiteral("爆弾の数"), layout::kDesignedMineCounter, header);
-    リセットボタン = new FaceButton([this] { game_.NewGame(); }, header);
-    リセットボタン->setObjectName(QStringLiteral("リセットボタン"));
-    リセットボタン->setGeometry(layout::kDesignedFaceButton);
-    リセットボタン->ShowFace(pictures.startFaceDesignCopy());
+    elapsedTime_ = new CounterBox(QStringLiteral("経過時間"), layout::kDesignedElapsedTime, header);
+    mineCounter_ = new CounterBox(QStringLiteral("爆弾の数"), layout::kDesignedMineCounter, header);
+    faceButton_ = new FaceButton(header);
+    faceButton_->setObjectName(QStringLiteral("リセットボタン"));
+    faceButton_->setGeometry(layout::kDesignedFaceButton);
+    faceButton_->ShowFace(pictures.face(game_.face()));
+    connect(faceButton_, &FaceButton::clicked, this, [this] { game_.NewGame(); });
     board_ = new BoardWidget(
-        game_, pictures, [this](int cell, MouseButton button) { game_.PressCell(cell, button); },
-        nullptr);
+        game_, pictures, [this](int cell, MouseButton button) { game_.PressCell(cell, button); });
     boardArea_ = new BoardScrollArea(board_, client);
     auto* rows = new QVBoxLayout(client);
     rows->setContentsMargins(0, 0, 0, 0);
@@ -77,34 +76,34 @@ QString ToQString(const std::string& text) {
 
     menu_ = BuildMainMenu(*menuBar());
     ConnectMenu();
-    ResizeClientArea(layout::kDesignedClientSize);
+    resize(layout::kDesignedClientSize + QSize(0, menuBar()->sizeHint().height()));
 
     game_.SetObserver(this);
 }
 
-メイン::~メイン() {
+MainWindow::~MainWindow() {
     game_.SetObserver(nullptr);
 }
 
-void メイン::ConnectMenu() {
+void MainWindow::ConnectMenu() {
     connect(menu_.start, &QAction::triggered, this, [this] { game_.NewGame(); });
     for (std::size_t i = 0; i < menu_.levels.size(); ++i) {
         const auto level = static_cast<Level>(i);
         connect(menu_.levels[i], &QAction::triggered, this, [this, level] {
-            ShowLevelMarks();
-            if (FindFixedLevel(level) != nullptr) {
-                ChooseLevel(level);
-            } else {
+            ShowLevel();
+            if (level == Level::Custom) {
                 ChangeBoard();
+            } else {
+                ChooseLevel(level);
             }
         });
     }
-    connect(menu_.bestTimes, &QAction::triggered, this, [this] { bestTimes_.OpenModal(); });
+    connect(menu_.bestTimes, &QAction::triggered, this, [this] { bestTimeWindow_.OpenModal(); });
     connect(menu_.exit, &QAction::triggered, this, &QWidget::close);
     connect(menu_.about, &QAction::triggered, this, [this] { ShowAbout(); });
 }
 
-void メイン::盤面セットアップ(std::int16_t height, std::int16_t width) {
+void MainWindow::SetUpBoard(std::int16_t height, std::int16_t width) {
     using namespace layout;
     // The client area below the menu bar: what the window's outer size leaves after the
     // frame, the caption and the menu bar, widened where the counters would not fit.
@@ -112,113 +111,97 @@ void メイン::盤面セットアップ(std::int16_t height, std::int16_t width
     const bool narrow = !HeaderFits(CentredHeader(boardClient.width()), boardClient.width());
     const QSize client(narrow ? kNarrowClientWidth : boardClient.width(), boardClient.height());
     boardArea_->FitPage(client - QSize(0, kHeaderHeightPixels));
-    FitWindowToScreen(client);
+    FitWindowOnScreen(*this, client + QSize(0, menuBar()->sizeHint().height()),
+                      boardArea_->ScrollBarExtents());
 
     // Placed from the width the window really took.
     const HeaderPlaces places = narrow ? NarrowHeader() : CentredHeader(this->width());
-    リセットボタン->move(places.face, ToPixels(kFaceTopTwips));
-    爆弾の数->move(places.mineCounter, ToPixels(kCounterTopTwips));
-    経過時間->move(places.elapsedTime, ToPixels(kCounterTopTwips));
-    爆弾の数->setEnabled(false);
-    経過時間->setEnabled(false);
+    faceButton_->move(places.face, ToPixels(kFaceTopTwips));
+    mineCounter_->move(places.mineCounter, ToPixels(kCounterTopTwips));
+    elapsedTime_->move(places.elapsedTime, ToPixels(kCounterTopTwips));
+    mineCounter_->setEnabled(false);
+    elapsedTime_->setEnabled(false);
 
     game_.SetupBoard(height, width);
     board_->FitBoard();
 }
 
-void メイン::ResizeClientArea(QSize client) {
-    resize(client + QSize(0, menuBar()->sizeHint().height()));
-}
-
-void メイン::FitWindowToScreen(QSize client) {
-    const QSize wanted = client + QSize(0, menuBar()->sizeHint().height());
-    // The frame is known once the window manager has framed the shown window; until then
-    // the window manager also chooses where the window goes.
-    const bool framed = isVisible();
-    const QRect outer = frameGeometry();
-    const QRect inner = geometry();
-    const QMargins frame =
-        framed ? QMargins(inner.left() - outer.left(), inner.top() - outer.top(),
-                          outer.right() - inner.right(), outer.bottom() - inner.bottom())
-               : QMargins();
-    const ScreenFit fit = FitOnScreen(wanted, outer.topLeft(), frame, screen()->availableGeometry(),
-                                      boardArea_->ScrollBarExtents());
-    resize(fit.size);
-    if (framed && fit.frameOrigin != outer.topLeft()) {
-        move(fit.frameOrigin);
-    }
-}
-
-void メイン::ChooseLevel(Level level) {
+void MainWindow::ChooseLevel(Level level) {
     const FixedLevel* fixed = FindFixedLevel(level);
     if (fixed == nullptr) {
         return;
     }
     game_.SelectLevel(level);
-    盤面セットアップ(fixed->rows, fixed->columns);
+    SetUpBoard(fixed->rows, fixed->columns);
 }
 
-void メイン::ShowLevelMarks() {
+void MainWindow::ShowLevel() {
     for (std::size_t i = 0; i < menu_.levels.size(); ++i) {
-        menu_.levels[i]->setChecked(game_.LevelMark(static_cast<Level>(i)));
+        menu_.levels[i]->setChecked(game_.level() == static_cast<Level>(i));
     }
 }
 
-void メイン::ShowAbout() {
+void MainWindow::ShowAbout() {
     platform_.ShowMessage(kAboutText);
 }
 
-void メイン::ChangeBoard() {
-    RunBoardChangeDialog(module1_);
-    // -1 is a cancel; 0 means that no entry was ever accepted and the dialog was
-    // closed by its close box: there is no custom board to set up then.
-    if (module1_.CustomHeight < 1) {
-        return;
+void MainWindow::ChangeBoard() {
+    const BoardChangeAnswer answer = BoardChangeDialog::Ask(platform_);
+    switch (answer.ending) {
+        case BoardChangeAnswer::Ending::Accepted:
+            customBoard_ = answer.entry;
+            break;
+        case BoardChangeAnswer::Ending::Cancelled:
+            customBoard_.reset();
+            return;
+        case BoardChangeAnswer::Ending::Closed:
+            break;
     }
-    game_.SelectLevel(Level::盤面の変更);
-    盤面セットアップ(module1_.CustomHeight, module1_.CustomWidth);
+    if (customBoard_) {
+        game_.SelectCustomBoard(customBoard_->mines);
+        SetUpBoard(customBoard_->height, customBoard_->width);
+    }
 }
 
-void メイン::GameChanged(const GameChanges& changes) {
-    const Display& display = game_.display();
+void MainWindow::GameChanged(const GameChanges& changes) {
     board_->Repaint(changes);
     if (changes.face) {
-        リセットボタン->ShowFace(pictures_.face(display.リセットボタン));
+        faceButton_->ShowFace(pictures_.face(game_.face()));
     }
     if (changes.mineCounter) {
-        爆弾の数->ShowText(ToQString(display.爆弾の数));
+        mineCounter_->ShowText(ToQString(game_.mineCounterText()));
     }
     if (changes.elapsedTime) {
-        経過時間->ShowText(ToQString(display.経過時間));
+        elapsedTime_->ShowText(ToQString(game_.elapsedTimeText()));
+    }
+    if (changes.level) {
+        ShowLevel();
     }
     if (changes.clock) {
-        if (game_.board().Playing == 1) {
-            Timer1sec->start();
+        if (game_.phase() == GamePhase::Playing) {
+            clockTimer_->start();
         } else {
-            Timer1sec->stop();
+            clockTimer_->stop();
         }
     }
-    if (changes.levelMarks) {
-        ShowLevelMarks();
-    }
 }
 
-void メイン::ShowBestTimesAfterWin() {
-    bestTimes_.ShowAfterWin();
+void MainWindow::ShowBestTimesAfterWin() {
+    bestTimeWindow_.ShowAfterWin();
 }
 
-void メイン::SaveChangedBestTimes() {
-    if (savedBestTimes_ == module1_.BestTime) {
+void MainWindow::SaveChangedBestTimes() {
+    if (savedBestTimes_ == bestTimes_) {
         return;
     }
     // Recorded also when the write fails: the same table is not tried, nor reported, twice.
-    savedBestTimes_ = module1_.BestTime;
-    if (!SaveBestTimes(module1_)) {
+    savedBestTimes_ = bestTimes_;
+    if (!SaveBestTimes(platform_, bestTimes_)) {
         std::fputs("kestravon: the best times could not be saved to the settings store\n", stderr);
     }
 }
 
-void メイン::closeEvent(QCloseEvent* event) {
+void MainWindow::closeEvent(QCloseEvent* event) {
     SaveChangedBestTimes();
     event->accept();
 }

@@ -1,5 +1,7 @@
 #include "ui/main/screen_fit.h"
 
+#include <QScreen>
+#include <QWidget>
 #include <algorithm>
 
 namespace kestravon {
@@ -31,6 +33,22 @@ ScreenFit FitOnScreen(QSize wanted, QPoint frameOrigin, QMargins frame, QRect av
         origin.setY(std::max(available.top(), available.bottom() + 1 - outer.height()));
     }
     return {size, origin};
+}
+
+void FitWindowOnScreen(QWidget& window, QSize wanted, QSize scrollBars) {
+    const bool framed = window.isVisible();
+    const QRect outer = window.frameGeometry();
+    const QRect inner = window.geometry();
+    const QMargins frame =
+        framed ? QMargins(inner.left() - outer.left(), inner.top() - outer.top(),
+                          outer.right() - inner.right(), outer.bottom() - inner.bottom())
+               : QMargins();
+    const ScreenFit fit = FitOnScreen(wanted, outer.topLeft(), frame,
+                                      window.screen()->availableGeometry(), scrollBars);
+    window.resize(fit.size);
+    if (framed && fit.frameOrigin != outer.topLeft()) {
+        window.move(fit.frameOrigin);
+    }
 }
 
 }  // namespace kestravon

@@ -5,6 +5,8 @@
 #include <QRect>
 #include <QSize>
 
+class QWidget;
+
 namespace kestravon {
 
 // Where a window goes so that it lies within the available area of its screen.
@@ -21,5 +23,10 @@ struct ScreenFit {
 // top-left corner stays.
 ScreenFit FitOnScreen(QSize wanted, QPoint frameOrigin, QMargins frame, QRect available,
                       QSize scrollBars);
+
+// Resizes a window to `wanted`, or as FitOnScreen says on the screen it is on, and moves it
+// where that says once it is shown. Before then the window manager places it, and its frame
+// is not yet known.
+void FitWindowOnScreen(QWidget& window, QSize wanted, QSize scrollBars);
 
 }  // namespace kestravon

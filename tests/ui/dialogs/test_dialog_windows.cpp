@@ -7,9 +7,10 @@
 #include <QPushButton>
 #include <QTimer>
 #include <QtTest>
+#include <functional>
 #include <memory>
 
-#include "engine/module1.h"
+#include "engine/best_time_table.h"
 #include "platform/fake_platform.h"
 #include "ui/dialogs/best_time_window.h"
 #include "ui/dialogs/board_change_dialog.h"
@@ -93,36 +94,64 @@ class TestDialogWindows : public QObject {
   private:
     std::unique_ptr<QDialog> Open(bool boardChange) {
         if (boardChange) {
-            return std::make_unique<盤面の変更>(*module1_);
+            return std::make_unique<BoardChangeDialog>(platform_);
         }
-        return std::make_unique<ベストタイム>(*module1_, pictures_);
+        return std::make_unique<BestTimeWindow>(bestTimes_, pictures_);
     }
 
-    // What the player can tell after an action: whether the window is open, where the
-    // focus is, the custom values and the best 初級 time.
+    // Runs the board-change command's dialog and lets `act` work on it once it is open
+    // and active, then closes it by its close box if it is still open. Returns what the
+    // player can tell: where the focus was after `act` (or "closed"), and the answer: an
+    // accepted HxWxM, "cancelled" or "none".
+    QString BoardChange(const std::function<void(QWidget& dialog)>& act) {
+        QString focus = QStringLiteral("never opened");
+        QTimer::singleShot(0, [&] {
+            QWidget* dialog = QApplication::activeModalWidget();
+            if (dialog == nullptr) {
+                return;
+            }
+            QApplication::setActiveWindow(dialog);
+            QVERIFY(QTest::qWaitForWindowActive(dialog));
+            act(*dialog);
+            focus = dialog->isVisible() ? QApplication::focusWidget()->objectName()
+                                        : QStringLiteral("closed");
+            if (dialog->isVisible()) {
+                dialog->close();
+            }
+        });
+        const BoardChangeAnswer answer = BoardChangeDialog::Ask(platform_);
+        switch (answer.ending) {
+            case BoardChangeAnswer::Ending::Accepted:
+                return focus + QStringLiteral(" %1x%2x%3")
+                                   .arg(answer.entry.height)
+                                   .arg(answer.entry.width)
+                                   .arg(answer.entry.mines);
+            case BoardChangeAnswer::Ending::Cancelled:
+                return focus + QStringLiteral(" cancelled");
+            case BoardChangeAnswer::Ending::Closed:
+                break;
+        }
+        return focus + QStringLiteral(" none");
+    }
+
+    // What the player can tell of the best-time window: whether it is open, where the
+    // focus is, and the best 初級 time.
     QString State(const QWidget& window) const {
         const QWidget* focus = QApplication::focusWidget();
-        return QStringLiteral("%1 %2x%3x%4 %5")
+        return QStringLiteral("%1 %2")
             .arg(window.isVisible() && focus ? focus->objectName() : "closed")
-            .arg(module1_->CustomHeight)
-            .arg(module1_->CustomWidth)
-            .arg(module1_->CustomMines)
-            .arg(module1_->BestTime[0]);
+            .arg(bestTimes_.Entry(0));
     }
 
     FakePlatform platform_;
     Pictures pictures_;
-    std::unique_ptr<Module1> module1_;
+    BestTimeTable bestTimes_;
 };
 
 void TestDialogWindows::init() {
     platform_.messages.clear();
-    module1_ = std::make_unique<Module1>(platform_);
-    module1_->CustomHeight = 16;
-    module1_->CustomWidth = 30;
-    module1_->CustomMines = 99;
-    module1_->BestTime.fill(kNoBestTime);
-    module1_->BestTime[0] = 5;
+    bestTimes_ = BestTimeTable();
+    bestTimes_.SetEntry(0, 5);
 }
 
 void TestDialogWindows::layout_data() {
@@ -170,26 +199,26 @@ void TestDialogWindows::keys_data() {
         QTest::newRow(name) << boardChange << QString(focus) << QString(keys) << QString(state);
     };
     // The board-change dialog holds an entry that OK would accept.
-    row("tab order", true, "", "Tab Tab Tab", "幅 16x30x99 5");
-    row("tab wraps", true, "地雷の数", "Tab", "OKButton 16x30x99 5");
-    row("Enter in a box", true, "幅", "Return", "幅 16x30x99 5");
-    row("keypad Enter in a box", true, "地雷の数", "Enter", "地雷の数 16x30x99 5");
-    row("Escape", true, "高さ", "Escape", "高さ 16x30x99 5");
-    row("Enter on OK", true, "", "Return", "closed 9x9x10 5");
-    row("keypad Enter on OK", true, "", "Enter", "closed 9x9x10 5");
-    row("Space on OK", true, "", "Space", "closed 9x9x10 5");
-    row("Enter on Cancel", true, "CancelButton", "Return", "closed -1x30x99 5");
-    row("Alt+H", true, "地雷の数", "Alt+H", "高さ 16x30x99 5");
-    row("Alt+W", true, "", "Alt+W", "高さ 16x30x99 5");
-    row("Alt+M", true, "幅", "Alt+M", "高さ 16x30x99 5");
-    row("best-time tab order", false, "", "Tab Tab Tab Tab Tab", "クリアボタン初 16x30x99 5");
-    row("best-time tab", false, "", "Tab Tab", "クリアボタン中 16x30x99 5");
-    row("Enter on opening", false, "", "Return", "クリアボタン初 16x30x99 999");
-    row("Space on opening", false, "", "Space", "クリアボタン初 16x30x99 999");
-    row("Escape on opening", false, "", "Escape", "クリアボタン初 16x30x99 5");
+    row("tab order", true, "", "Tab Tab Tab", "幅 none");
+    row("tab wraps", true, "地雷の数", "Tab", "OKButton none");
+    row("Enter in a box", true, "幅", "Return", "幅 none");
+    row("keypad Enter in a box", true, "地雷の数", "Enter", "地雷の数 none");
+    row("Escape", true, "高さ", "Escape", "高さ none");
+    row("Enter on OK", true, "", "Return", "closed 9x9x10");
+    row("keypad Enter on OK", true, "", "Enter", "closed 9x9x10");
+    row("Space on OK", true, "", "Space", "closed 9x9x10");
+    row("Enter on Cancel", true, "CancelButton", "Return", "closed cancelled");
+    row("Alt+H", true, "地雷の数", "Alt+H", "高さ none");
+    row("Alt+W", true, "", "Alt+W", "高さ none");
+    row("Alt+M", true, "幅", "Alt+M", "高さ none");
+    row("best-time tab order", false, "", "Tab Tab Tab Tab Tab", "クリアボタン初 5");
+    row("best-time tab", false, "", "Tab Tab", "クリアボタン中 5");
+    row("Enter on opening", false, "", "Return", "クリアボタン初 999");
+    row("Space on opening", false, "", "Space", "クリアボタン初 999");
+    row("Escape on opening", false, "", "Escape", "クリアボタン初 5");
     // Held down since it closed a message box: its repeats press nothing.
-    row("held Enter on opening", false, "", "Return*", "クリアボタン初 16x30x99 5");
-    row("held Space on opening", false, "", "Space*", "クリアボタン初 16x30x99 5");
+    row("held Enter on opening", false, "", "Return*", "クリアボタン初 5");
+    row("held Space on opening", false, "", "Space*", "クリアボタン初 5");
 }
 
 void TestDialogWindows::keys() {
@@ -198,22 +227,30 @@ void TestDialogWindows::keys() {
     QFETCH(QString, keys);
     QFETCH(QString, state);
 
-    const std::unique_ptr<QDialog> window = Open(boardChange);
-    ShowActive(*window);
-    if (boardChange) {
-        Type(*window, "9", "9", "10");
-    }
-    if (!focus.isEmpty()) {
-        Child(*window, focus)->setFocus();
-    }
-    for (const QString& key : keys.split(' ')) {
-        if (key.endsWith('*')) {
-            SendHeldKeyRepeats(QKeySequence(key.chopped(1))[0].key());
-        } else {
-            QTest::keySequence(QApplication::focusWidget(), QKeySequence(key));
+    const auto press = [&](QWidget& window) {
+        if (!focus.isEmpty()) {
+            Child(window, focus)->setFocus();
         }
+        for (const QString& key : keys.split(' ')) {
+            if (key.endsWith('*')) {
+                SendHeldKeyRepeats(QKeySequence(key.chopped(1))[0].key());
+            } else {
+                QTest::keySequence(QApplication::focusWidget(), QKeySequence(key));
+            }
+        }
+    };
+    if (boardChange) {
+        QCOMPARE(BoardChange([&](QWidget& dialog) {
+                     Type(dialog, "9", "9", "10");
+                     press(dialog);
+                 }),
+                 state);
+        return;
     }
-    QCOMPARE(State(*window), state);
+    BestTimeWindow window(bestTimes_, pictures_);
+    ShowActive(window);
+    press(window);
+    QCOMPARE(State(window), state);
 }
 
 void TestDialogWindows::leavingBoardChange_data() {
@@ -225,10 +262,10 @@ void TestDialogWindows::leavingBoardChange_data() {
                         const char* message) {
         QTest::newRow(name) << QString(mines) << QString(way) << QString(state) << QString(message);
     };
-    row("refused", "21", "OKButton", "OKButton 16x30x99 5", "爆弾の数が多すぎです(20.25以下)");
-    row("accepted", "20", "OKButton", "closed 9x9x20 5", "");
-    row("cancelled", "20", "CancelButton", "closed -1x30x99 5", "");
-    row("close box", "20", "close box", "closed 16x30x99 5", "");
+    row("refused", "21", "OKButton", "OKButton none", "爆弾の数が多すぎです(20.25以下)");
+    row("accepted", "20", "OKButton", "closed 9x9x20", "");
+    row("cancelled", "20", "CancelButton", "closed cancelled", "");
+    row("close box", "20", "close box", "closed none", "");
 }
 
 // A refusal leaves the dialog as the player left it: open, texts and focus unchanged.
@@ -238,42 +275,39 @@ void TestDialogWindows::leavingBoardChange() {
     QFETCH(QString, state);
     QFETCH(QString, message);
 
-    盤面の変更 dialog(*module1_);
-    ShowActive(dialog);
-    Type(dialog, "9", "9", mines);
-    if (way == "close box") {
-        dialog.close();
-    } else {
-        QTest::mouseClick(Child(dialog, way), Qt::LeftButton);
-    }
-    QCOMPARE(State(dialog), state);
+    QString minesAfter;
+    const QString outcome = BoardChange([&](QWidget& dialog) {
+        Type(dialog, "9", "9", mines);
+        if (way == "close box") {
+            dialog.close();
+        } else {
+            QTest::mouseClick(Child(dialog, way), Qt::LeftButton);
+        }
+        minesAfter = Child<QLineEdit>(dialog, "地雷の数")->text();
+    });
+    QCOMPARE(outcome, state);
     QCOMPARE(platform_.messages.empty() ? "" : QString::fromStdString(platform_.messages.back()),
              message);
     QCOMPARE(platform_.messages.size(), message.isEmpty() ? 0u : 1u);
-    QCOMPARE(Child<QLineEdit>(dialog, "地雷の数")->text(), mines);
+    QCOMPARE(minesAfter, mines);
 }
 
 // The command's dialog, twice: each time a new, application-modal one with empty boxes.
-// The checks follow the closing, so that a failure cannot leave the dialog open.
 void TestDialogWindows::eachBoardChangeOpensEmpty() {
     QStringList seen;
     for (const char* button : {"OKButton", "CancelButton"}) {
-        QTimer::singleShot(0, [&seen, button] {
-            if (QWidget* dialog = QApplication::activeModalWidget()) {
-                seen << QString::number(dialog->windowModality()) << dialog->objectName();
-                for (const char* box : {"高さ", "幅", "地雷の数"}) {
-                    seen << Child<QLineEdit>(*dialog, box)->text();
-                }
-                Type(*dialog, "10", "12", "30");
-                Child<QPushButton>(*dialog, button)->click();
+        seen << BoardChange([&seen, button](QWidget& dialog) {
+            seen << QString::number(dialog.windowModality()) << dialog.objectName();
+            for (const char* box : {"高さ", "幅", "地雷の数"}) {
+                seen << Child<QLineEdit>(dialog, box)->text();
             }
+            Type(dialog, "10", "12", "30");
+            Child<QPushButton>(dialog, button)->click();
         });
-        RunBoardChangeDialog(*module1_);
     }
     const QStringList opening{QString::number(Qt::ApplicationModal), "盤面の変更", "", "", ""};
-    QCOMPARE(seen, opening + opening);
-    QCOMPARE(module1_->CustomHeight, -1);
-    QCOMPARE(module1_->CustomMines, 30);
+    QCOMPARE(seen,
+             opening + QStringList{"closed 10x12x30"} + opening + QStringList{"closed cancelled"});
 }
 
 void TestDialogWindows::clear_data() {
@@ -292,30 +326,30 @@ void TestDialogWindows::clear() {
     QFETCH(int, base);
     QStringList labels;
     for (int i = 0; i < 12; ++i) {
-        module1_->BestTime[i] = 10.67 + i;
+        bestTimes_.SetEntry(i, 10.67 + i);
         labels << QStringLiteral("%1.7").arg(10 + i);
     }
-    ベストタイム window(*module1_, pictures_);
+    BestTimeWindow window(bestTimes_, pictures_);
     QCOMPARE(Scores(window), labels);
     QTest::mouseClick(Child(window, button), Qt::LeftButton);
 
     QStringList reopened = labels;
     for (int i = 0; i < 12; ++i) {
         const bool cleared = i >= base && i < base + 3;
-        QCOMPARE(module1_->BestTime[i], cleared ? 999.0 : 10.67 + i);
+        QCOMPARE(bestTimes_.Entry(i), cleared ? 999.0 : 10.67 + i);
         labels[i] = cleared ? "999" : labels[i];
         reopened[i] = cleared ? "999.0" : reopened[i];
     }
     QCOMPARE(Scores(window), labels);
     QVERIFY(platform_.settings.empty());
-    QCOMPARE(Scores(ベストタイム(*module1_, pictures_)), reopened);
+    QCOMPARE(Scores(BestTimeWindow(bestTimes_, pictures_)), reopened);
 }
 
-// The menu command: a new application-modal window showing BestTime as it is now, gone
+// The menu command: a new application-modal window showing the table as it is now, gone
 // once OK has closed it.
 void TestDialogWindows::menuOpensModalBestTimes() {
-    BestTimeWindowOpener opener(*module1_, pictures_);
-    module1_->BestTime[6] = 12.34;
+    BestTimeWindowOpener opener(bestTimes_, pictures_);
+    bestTimes_.SetEntry(6, 12.34);
     QStringList seen;
     QTimer::singleShot(0, [&] {
         if (QWidget* shown = QApplication::activeModalWidget()) {
@@ -333,13 +367,13 @@ void TestDialogWindows::menuOpensModalBestTimes() {
 // After a win at 超上級: a modeless top-level window. A further win, and the menu
 // command, only bring that window to the front, with the labels it had. OK destroys it.
 void TestDialogWindows::winShowsOneModelessWindow() {
-    BestTimeWindowOpener opener(*module1_, pictures_);
+    BestTimeWindowOpener opener(bestTimes_, pictures_);
     opener.ShowAfterWin();
-    QPointer<ベストタイム> window = opener.window();
+    QPointer<BestTimeWindow> window = opener.window();
     QVERIFY(window && window->isVisible() && window->isWindow() && !window->parentWidget());
     QCOMPARE(QApplication::activeModalWidget(), nullptr);
 
-    module1_->BestTime[9] = 300;
+    bestTimes_.SetEntry(9, 300);
     opener.ShowAfterWin();
     // Should the menu command open a modal window after all, this closes it again so that
     // the test fails instead of waiting.
@@ -366,7 +400,7 @@ void TestDialogWindows::winShowsOneModelessWindow() {
 void TestDialogWindows::modelessWindowOutlivesTheMainWindow() {
     QWidget mainWindow;
     ShowActive(mainWindow);
-    BestTimeWindowOpener opener(*module1_, pictures_);
+    BestTimeWindowOpener opener(bestTimes_, pictures_);
     opener.ShowAfterWin();
 
     QStringList steps;

@@ -19,8 +19,6 @@ inline float DrawFor(int index, int count) {
 
 // A main window on the fake platform.
 struct Window {
-    Window() { module1.BestTime.fill(kNoBestTime); }
-
     // Queues the draws of a fixed level's new game with mines at `mines` (x, y).
     void QueueLevelMines(Level level, const std::vector<std::pair<int, int>>& mines) {
         const FixedLevel& fixed = *FindFixedLevel(level);
@@ -45,7 +43,7 @@ struct Window {
     }
     // The centre of cell (x, y) in the board widget.
     QPoint CellCentre(int x, int y) const {
-        return Board()->CellRect(y * window.game().board().ColCount + x).center();
+        return Board()->CellRect(y * window.game().columns() + x).center();
     }
     // Where a widget's point lies in the client area below the menu bar.
     QPoint InClient(const QWidget* widget, QPoint point = {}) const {
@@ -58,7 +56,7 @@ struct Window {
         QVERIFY(QTest::qWaitForWindowExposed(&window));
     }
     Tile At(int x, int y) const {
-        return window.game().display().ImageMap[y * window.game().board().ColCount + x].tile;
+        return window.game().cells()[y * window.game().columns() + x].tile;
     }
     std::vector<bool> Marks() const {
         std::vector<bool> marks;
@@ -70,9 +68,9 @@ struct Window {
     }
 
     FakePlatform platform;
-    Module1 module1{platform};
+    BestTimeTable bestTimes;
     Pictures pictures;
-    メイン window{platform, module1, pictures};
+    MainWindow window{platform, bestTimes, pictures};
 };
 
 }  // namespace kestravon

@@ -30,8 +30,8 @@ void ChooseHell(Window& w) {
     for (int cell = 0; cell < 650; ++cell) {
         mines.emplace_back(cell % 84, cell / 84);
     }
-    w.QueueLevelMines(Level::地獄, mines);
-    w.window.ChooseLevel(Level::地獄);
+    w.QueueLevelMines(Level::Hell, mines);
+    w.window.ChooseLevel(Level::Hell);
     QApplication::processEvents();
 }
 
@@ -43,7 +43,7 @@ class TestBoardScrolling : public QObject {
   private slots:
     void hellStaysOnTheScreenAndItsLastCellCanBePressed() {
         Window w;
-        w.window.ChooseLevel(Level::初級);
+        w.window.ChooseLevel(Level::Beginner);
         w.Show();
         ChooseHell(w);
         const QRect screen = w.window.screen()->availableGeometry();
@@ -78,7 +78,7 @@ class TestBoardScrolling : public QObject {
 
     void wheelScrollsDownAndShiftWheelSideways() {
         Window w;
-        w.window.ChooseLevel(Level::初級);
+        w.window.ChooseLevel(Level::Beginner);
         w.Show();
         ChooseHell(w);
         QScrollArea* area = BoardArea(w);
@@ -96,21 +96,21 @@ class TestBoardScrolling : public QObject {
     // that fits keeps its top-left corner.
     void windowMovesOnlyAsFarAsItMust() {
         Window w;
-        w.window.ChooseLevel(Level::初級);
+        w.window.ChooseLevel(Level::Beginner);
         w.Show();
         const QRect screen = w.window.screen()->availableGeometry();
         w.window.move(500, 200);
         QApplication::processEvents();
-        w.window.ChooseLevel(Level::中級);
+        w.window.ChooseLevel(Level::Intermediate);
         QCOMPARE(w.window.frameGeometry().topLeft(), QPoint(500, 200));
-        w.window.ChooseLevel(Level::上級);
+        w.window.ChooseLevel(Level::Advanced);
         QApplication::processEvents();
         QCOMPARE(w.window.frameGeometry().right(), screen.right());
         QCOMPARE(w.window.frameGeometry().top(), 200);
         const QScrollArea* area = BoardArea(w);
         QVERIFY(!area->horizontalScrollBar()->isVisible());
         QVERIFY(!area->verticalScrollBar()->isVisible());
-        w.window.ChooseLevel(Level::超上級);
+        w.window.ChooseLevel(Level::Expert);
         QVERIFY(screen.contains(w.window.frameGeometry()));
         QCOMPARE(w.window.frameGeometry().top(), screen.top());
     }
@@ -118,11 +118,11 @@ class TestBoardScrolling : public QObject {
     // Back on a board that fits, the window takes exactly the board's size again.
     void fittingBoardAfterAScrolledOne() {
         Window w;
-        w.window.ChooseLevel(Level::初級);
+        w.window.ChooseLevel(Level::Beginner);
         w.Show();
         const QSize beginner = w.window.size();
         ChooseHell(w);
-        w.window.ChooseLevel(Level::初級);
+        w.window.ChooseLevel(Level::Beginner);
         QApplication::processEvents();
         QCOMPARE(w.window.size(), beginner);
         QVERIFY(!BoardArea(w)->verticalScrollBar()->isVisible());

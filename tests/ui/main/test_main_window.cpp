@@ -2,7 +2,9 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPainter>
 #include <QPushButton>
+#include <QScreen>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
@@ -43,6 +45,30 @@ QWidget* OpenBestTimeWindow() {
     return nullptr;
 }
 
+// Compares what the screen shows of each cell with its tile's picture, which sits at the
+// cell's top-left corner, clipped to the cell, on the tiles' grey.
+void CompareShownCells(Window& w) {
+    QApplication::processEvents();
+    const QWidget* board = w.Board();
+    const QPoint origin = board->mapTo(&w.window, QPoint(0, 0));
+    const QImage shown =
+        w.window.screen()
+            ->grabWindow(w.window.winId(), origin.x(), origin.y(), board->width(), board->height())
+            .toImage()
+            .convertToFormat(QImage::Format_RGB32);
+    QCOMPARE(shown.size(), board->size());
+    const std::vector<Cell>& cells = w.window.game().cells();
+    for (int cell = 0; cell < static_cast<int>(cells.size()); ++cell) {
+        QImage expected(15, 15, QImage::Format_RGB32);
+        expected.fill(QColor(0xC6, 0xC3, 0xC6));
+        QPainter painter(&expected);
+        painter.drawPixmap(0, 0, w.pictures.tile(cells[static_cast<std::size_t>(cell)].tile));
+        painter.end();
+        const QRect block = w.Board()->CellRect(cell);
+        QVERIFY2(shown.copy(block) == expected, qPrintable(QStringLiteral("cell %1").arg(cell)));
+    }
+}
+
 QStringList Captions(const QMenu* menu) {
     QStringList captions;
     for (const QAction* action : menu->actions()) {
@@ -80,30 +106,30 @@ class TestMainWindow : public QObject {
 
     void accessKeysChooseFromTheMenus() {
         Window w;
-        w.window.ChooseLevel(Level::初級);
+        w.window.ChooseLevel(Level::Beginner);
         w.window.show();
         QVERIFY(QTest::qWaitForWindowActive(&w.window));
         QTest::keyClick(&w.window, Qt::Key_G, Qt::AltModifier);
         auto* game = w.window.findChild<QMenu*>(QStringLiteral("mnゲーム"));
         QTRY_VERIFY(game->isVisible());
         QTest::keyClick(game, Qt::Key_I);
-        QCOMPARE(w.window.game().board().RowCount, 16);
+        QCOMPARE(w.window.game().rows(), 16);
         QCOMPARE(w.Marks(), (std::vector<bool>{false, true, false, false, false, false}));
     }
 
     void startUpChecksOnlyBeginner() {
         Window w;
         QCOMPARE(w.Marks(), std::vector<bool>(6, false));
-        w.window.ChooseLevel(Level::初級);
+        w.window.ChooseLevel(Level::Beginner);
         QCOMPARE(w.Marks(), (std::vector<bool>{true, false, false, false, false, false}));
-        QCOMPARE(w.window.game().board().RowCount, 9);
+        QCOMPARE(w.window.game().rows(), 9);
         // Choosing the checked level again keeps its mark, though Qt toggles it.
         w.Action("mn初級")->trigger();
         QCOMPARE(w.Marks(), (std::vector<bool>{true, false, false, false, false, false}));
         w.Action("mn上級")->trigger();
         QCOMPARE(w.Marks(), (std::vector<bool>{false, false, true, false, false, false}));
-        QCOMPARE(w.window.game().board().RowCount, 16);
-        QCOMPARE(w.window.game().board().ColCount, 30);
+        QCOMPARE(w.window.game().rows(), 16);
+        QCOMPARE(w.window.game().columns(), 30);
     }
 
     void boardGeometry_data() {
@@ -118,10 +144,9 @@ class TestMainWindow : public QObject {
         QFETCH(int, rows);
         QFETCH(int, columns);
         Window w;
-        w.window.ChooseLevel(Level::初級);
+        w.window.ChooseLevel(Level::Beginner);
         w.Show();
-        w.window.盤面セットアップ(static_cast<std::int16_t>(rows),
-                                  static_cast<std::int16_t>(columns));
+        w.window.SetUpBoard(static_cast<std::int16_t>(rows), static_cast<std::int16_t>(columns));
         QApplication::processEvents();
         using namespace layout;
         const int menuHeight = w.window.menuBar()->sizeHint().height();
@@ -147,7 +172,7 @@ class TestMainWindow : public QObject {
 
     void beginnerGeometryInNumbers() {
         Window w;
-        w.window.ChooseLevel(Level::初級);
+        w.window.ChooseLevel(Level::Beginner);
         w.Show();
         QCOMPARE(w.window.width() + layout::kFrameWidthPixels, 156);  // 2350 twips
         QCOMPARE(w.ClientPosition("リセットボタン").x(), 62);         // 937.5 twips
@@ -173,7 +198,7 @@ class TestMainWindow : public QObject {
         QFETCH(int, mineCounterLeft);
         Window w;
         w.Show();
-        w.window.盤面セットアップ(16, static_cast<std::int16_t>(columns));
+        w.window.SetUpBoard(16, static_cast<std::int16_t>(columns));
         QApplication::processEvents();
         const QRect client = w.window.centralWidget()->rect();
         QCOMPARE(client.width(), clientWidth);
@@ -204,7 +229,7 @@ class TestMainWindow : public QObject {
         QFETCH(QString, text);
         QFETCH(bool, designedFont);
         Window w;
-        w.window.ChooseLevel(Level::初級);
+        w.window.ChooseLevel(Level::Beginner);
         auto* box = w.window.findChild<CounterBox*>(QStringLiteral("経過時間"));
         const QFont designed = box->font();
         box->ShowText(text);
@@ -233,8 +258,8 @@ class TestMainWindow : public QObject {
 
     void pressesReachTheGame() {
         Window w;
-        w.QueueLevelMines(Level::初級, {{8, 8}, {7, 8}, {6, 8}, {8, 0}, {0, 8}});
-        w.window.ChooseLevel(Level::初級);
+        w.QueueLevelMines(Level::Beginner, {{8, 8}, {7, 8}, {6, 8}, {8, 0}, {0, 8}});
+        w.window.ChooseLevel(Level::Beginner);
         BoardWidget* board = w.Board();
         QTest::mousePress(board, Qt::MiddleButton, {}, w.CellCentre(4, 4));
         QCOMPARE(w.At(4, 4), Tile::None);
@@ -247,69 +272,93 @@ class TestMainWindow : public QObject {
         // The cell's last pixel row and column belong to it, the next pixel does not.
         QTest::mousePress(board, Qt::LeftButton, {}, board->CellRect(8).bottomRight());
         QCOMPARE(w.At(8, 0), Tile::Bomb1);
-        QCOMPARE(w.window.game().display().リセットボタン, Face::Fail);
+        QCOMPARE(w.window.game().face(), Face::Fail);
         // Disabled cells get nothing.
         QTest::mousePress(board, Qt::RightButton, {}, w.CellCentre(4, 4));
         QCOMPARE(w.At(4, 4), Tile::Flag);
     }
 
+    // What the screen shows is what the game holds: each cell's 15 x 15 block is its tile's
+    // picture, after a flood and after a loss, as the partial repaints left it.
+    void boardPaintsEachCellsTile() {
+        Window w;
+        w.QueueLevelMines(Level::Beginner, {{8, 8}, {7, 8}, {6, 8}, {0, 4}, {4, 4}});
+        w.window.ChooseLevel(Level::Beginner);
+        w.Show();
+        QTest::mousePress(w.Board(), Qt::RightButton, {}, w.CellCentre(8, 0));
+        QTest::mousePress(w.Board(), Qt::RightButton, {}, w.CellCentre(7, 1));
+        QTest::mousePress(w.Board(), Qt::RightButton, {}, w.CellCentre(7, 1));
+        QTest::mousePress(w.Board(), Qt::LeftButton, {}, w.CellCentre(0, 0));
+        QCOMPARE(w.At(2, 2), Tile::Push);
+        CompareShownCells(w);
+        if (QTest::currentTestFailed()) {
+            return;
+        }
+        QTest::mousePress(w.Board(), Qt::LeftButton, {}, w.CellCentre(4, 4));
+        QCOMPARE(w.At(4, 4), Tile::Bomb1);
+        CompareShownCells(w);
+    }
+
     void faceClickStartsANewGame() {
         Window w;
-        w.QueueLevelMines(Level::初級, {{0, 0}, {1, 0}, {2, 0}, {3, 0}, {4, 0}});
-        w.window.ChooseLevel(Level::初級);
+        w.QueueLevelMines(Level::Beginner, {{0, 0}, {1, 0}, {2, 0}, {3, 0}, {4, 0}});
+        w.window.ChooseLevel(Level::Beginner);
         QTest::mousePress(w.Board(), Qt::LeftButton, {}, w.CellCentre(0, 0));
-        QCOMPARE(w.window.game().display().リセットボタン, Face::Fail);
+        QCOMPARE(w.window.game().face(), Face::Fail);
         QWidget* face = w.Child("リセットボタン");
         // A press that is released elsewhere is no click.
         QTest::mousePress(face, Qt::LeftButton, {}, QPoint(5, 5));
         QTest::mouseRelease(face, Qt::LeftButton, {}, QPoint(40, 5));
-        QCOMPARE(w.window.game().display().リセットボタン, Face::Fail);
+        QCOMPARE(w.window.game().face(), Face::Fail);
         QTest::mouseClick(face, Qt::LeftButton, {}, QPoint(5, 5));
-        QCOMPARE(w.window.game().display().リセットボタン, Face::Start);
+        QCOMPARE(w.window.game().face(), Face::Start);
         QCOMPARE(face->size(), QSize(25, 23));
         QCOMPARE(w.At(0, 0), Tile::None);
-        QVERIFY(w.window.game().display().ImageMap[0].enabled);
+        QVERIFY(w.window.game().cells()[0].enabled);
     }
 
     void levelCommandDropsTheRunningGame() {
         Window w;
-        w.window.ChooseLevel(Level::初級);
+        w.window.ChooseLevel(Level::Beginner);
         QTest::mousePress(w.Board(), Qt::RightButton, {}, w.CellCentre(2, 2));
         w.platform.steadyClock = 5;
         QTest::mousePress(w.Board(), Qt::LeftButton, {}, w.CellCentre(3, 3));
         w.Action("mn中級")->trigger();
-        QCOMPARE(w.window.game().board().RowCount, 16);
-        QCOMPARE(w.window.game().board().Playing, 0);
+        QCOMPARE(w.window.game().rows(), 16);
+        QCOMPARE(w.window.game().phase(), GamePhase::Ready);
         QCOMPARE(w.Text("経過時間"), QStringLiteral("0"));
         QCOMPARE(w.Marks(), (std::vector<bool>{false, true, false, false, false, false}));
-        const int mines = w.window.game().board().MineTotal;
+        int mines = 0;
+        for (int cell = 0; cell < 16 * 16; ++cell) {
+            mines += w.window.game().HasMine(cell) ? 1 : 0;
+        }
         QVERIFY(mines >= 20 && mines <= 40);
         QCOMPARE(w.Text("爆弾の数"), QString::number(mines));
     }
 
     void boardChangeCommand() {
         Window w;
-        w.window.ChooseLevel(Level::初級);
+        w.window.ChooseLevel(Level::Beginner);
         const std::vector<bool> beginner{true, false, false, false, false, false};
         // The close box before any entry was accepted: no board of 0 x 0.
         AnswerBoardChange({}, nullptr);
         w.Action("mn盤面の変更")->trigger();
         QCOMPARE(w.Marks(), beginner);
-        QCOMPARE(w.window.game().CellCount(), 81);
+        QCOMPARE(w.window.game().cells().size(), 81);
 
         AnswerBoardChange({"10", "12", "7"}, "OKButton");
         w.Action("mn盤面の変更")->trigger();
         QCOMPARE(w.Marks(), (std::vector<bool>{false, false, false, false, false, true}));
-        QCOMPARE(w.window.game().board().RowCount, 10);
-        QCOMPARE(w.window.game().board().ColCount, 12);
-        QCOMPARE(w.window.game().board().MineTotal, 7);
+        QCOMPARE(w.window.game().rows(), 10);
+        QCOMPARE(w.window.game().columns(), 12);
+        QCOMPARE(w.Text("爆弾の数"), QStringLiteral("7"));
 
         // The close box after an accepted entry sets that board up again.
         QTest::mousePress(w.Board(), Qt::RightButton, {}, w.CellCentre(1, 1));
         AnswerBoardChange({}, nullptr);
         w.Action("mn盤面の変更")->trigger();
         QCOMPARE(w.At(1, 1), Tile::None);
-        QCOMPARE(w.window.game().board().ColCount, 12);
+        QCOMPARE(w.window.game().columns(), 12);
 
         // A cancel after a refused entry leaves board and marks alone, and so does
         // the close box after that cancel.
@@ -335,8 +384,8 @@ class TestMainWindow : public QObject {
         for (int cell = 40 * 40 - 250; cell < 40 * 40; ++cell) {
             mines.emplace_back(cell % 40, cell / 40);
         }
-        w.QueueLevelMines(Level::超上級, mines);
-        w.window.ChooseLevel(Level::超上級);
+        w.QueueLevelMines(Level::Expert, mines);
+        w.window.ChooseLevel(Level::Expert);
         w.window.show();
         QTest::mousePress(w.Board(), Qt::LeftButton, {}, w.CellCentre(0, 0));
         QCOMPARE(w.platform.messages.front(), std::string("Congratulations!!"));
@@ -365,8 +414,8 @@ class TestMainWindow : public QObject {
     // The timer ticks only while a game's clock runs: an idle window never wakes.
     void timerRunsOnlyWithTheClock() {
         Window w;
-        w.QueueLevelMines(Level::初級, {{8, 8}, {7, 8}, {6, 8}, {5, 8}, {4, 8}});
-        w.window.ChooseLevel(Level::初級);
+        w.QueueLevelMines(Level::Beginner, {{8, 8}, {7, 8}, {6, 8}, {5, 8}, {4, 8}});
+        w.window.ChooseLevel(Level::Beginner);
         const auto* timer = w.window.findChild<QTimer*>(QStringLiteral("Timer1sec"));
         QVERIFY(!timer->isActive());
         QCOMPARE(timer->interval(), 100);
@@ -385,11 +434,11 @@ class TestMainWindow : public QObject {
 
     void aboutAndExit() {
         Window w;
-        w.window.ChooseLevel(Level::初級);
+        w.window.ChooseLevel(Level::Beginner);
         w.Action("mnバージョン情報")->trigger();
         QCOMPARE(w.platform.messages.size(), std::size_t{1});
         QVERIFY(w.platform.messages[0].starts_with("ケストラヴォン Ver.1\r\n"));
-        w.module1.BestTime[4] = 87.4;
+        w.bestTimes.SetEntry(4, 87.4);
         w.window.show();
         w.Action("mn終了")->trigger();
         QVERIFY(!w.window.isVisible());

@@ -40,7 +40,7 @@ class TestRealDesktop : public QObject {
   private slots:
     void beginnerKeepsItsGeometry() {
         Window w;
-        w.window.ChooseLevel(Level::初級);
+        w.window.ChooseLevel(Level::Beginner);
         ShowFramed(w);
         QApplication::processEvents();
         QCOMPARE(w.window.centralWidget()->size(), QSize(148, 197));
@@ -51,14 +51,14 @@ class TestRealDesktop : public QObject {
 
     void hellStaysOnTheScreenAndItsLastCellCanBeReached() {
         Window w;
-        w.window.ChooseLevel(Level::初級);
+        w.window.ChooseLevel(Level::Beginner);
         ShowFramed(w);
         std::vector<std::pair<int, int>> mines;
         for (int cell = 0; cell < 650; ++cell) {
             mines.emplace_back(cell % 84, cell / 84);
         }
-        w.QueueLevelMines(Level::地獄, mines);
-        w.window.ChooseLevel(Level::地獄);
+        w.QueueLevelMines(Level::Hell, mines);
+        w.window.ChooseLevel(Level::Hell);
         const QRect screen = w.window.screen()->availableGeometry();
         QTRY_VERIFY_WITH_TIMEOUT(screen.contains(w.window.frameGeometry()), kTimeoutMs);
 
@@ -82,9 +82,9 @@ class TestRealDesktop : public QObject {
 
     void bothCountersShowOnAFiveColumnBoard() {
         Window w;
-        w.window.ChooseLevel(Level::初級);
+        w.window.ChooseLevel(Level::Beginner);
         ShowFramed(w);
-        w.window.盤面セットアップ(20, 5);
+        w.window.SetUpBoard(20, 5);
         QTRY_COMPARE_WITH_TIMEOUT(w.window.centralWidget()->width(), layout::kNarrowClientWidth,
                                   kTimeoutMs);
         const QRect client = w.window.centralWidget()->rect();

@@ -6,8 +6,8 @@
 #include <string>
 #include <variant>
 
+#include "engine/board_entry.h"
 #include "engine/number_format.h"
-#include "ui/dialogs/board_entry.h"
 
 using kestravon::BoardEntry;
 using kestravon::CheckBoardEntry;

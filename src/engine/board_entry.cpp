@@ -1,9 +1,26 @@
-#include "ui/dialogs/board_entry.h"
+#include "engine/board_entry.h"
 
 #include "engine/levels.h"
 #include "engine/number_format.h"
 
 namespace kestravon {
+
+namespace {
+
+double DensityDivisor(double area) {
+    for (const DensityBand& band : kDensityBands) {
+        if (area < band.areaBelow) {
+            return band.divisor;
+        }
+    }
+    return kDensityBands[std::size(kDensityBands) - 1].divisor;
+}
+
+bool FitsSide(std::int16_t side) {
+    return side >= 1 && side <= kMaxBoardSide;
+}
+
+}  // namespace
 
 std::variant<BoardEntry, std::string> CheckBoardEntry(std::string_view height,
                                                       std::string_view width,
@@ -13,13 +30,13 @@ std::variant<BoardEntry, std::string> CheckBoardEntry(std::string_view height,
     const double m = ReadLeadingNumber(mines);
 
     const double area = w * h;
-    if (area >= 3000) {
+    if (area >= kBoardAreaLimit) {
         return std::string("盤面の範囲が大きすぎます(3000未満)");
     }
-    if (area < 81) {
+    if (area < kSmallestBoardArea) {
         return std::string("盤面の範囲が小さすぎます(81以上)");
     }
-    const double divisor = area < 1000 ? 4.0 : area < 2000 ? 5.5 : 6.5;
+    const double divisor = DensityDivisor(area);
     if (m * divisor > area) {
         return "爆弾の数が多すぎです(" + FormatGeneral(area / divisor) + "以下)";
     }
@@ -32,10 +49,8 @@ std::variant<BoardEntry, std::string> CheckBoardEntry(std::string_view height,
     if (!roundedHeight || !roundedWidth || !roundedMines) {
         return std::string("数値が大きすぎます");
     }
-    // One row of 2999 columns, -9 x -9, and a height of -1 that the caller would take
-    // for a cancel.
-    const auto fitsSide = [](std::int16_t side) { return side >= 1 && side <= kMaxBoardSide; };
-    if (!fitsSide(*roundedHeight) || !fitsSide(*roundedWidth)) {
+    // One row of 2999 columns, or -9 x -9.
+    if (!FitsSide(*roundedHeight) || !FitsSide(*roundedWidth)) {
         return std::string("高さと幅は1以上101以下にしてください");
     }
     if (*roundedMines < 0) {

@@ -1,4 +1,4 @@
-#include "engine/module1.h"
+#include "engine/random_range.h"
 
 #include <cmath>
 
@@ -6,8 +6,8 @@
 
 namespace kestravon {
 
-std::int16_t Module1::RandomRange(std::int16_t low, std::int16_t high) {
-    const float u = platform_.DrawUniform();
+std::int16_t RandomRange(Platform& platform, std::int16_t low, std::int16_t high) {
+    const float u = platform.DrawUniform();
     const auto n = static_cast<std::int16_t>(high - low + 1);
     // Summed in double so that n * u + low stays below high + 1 for every u < 1,
     // which single precision would round up for u close to 1.
