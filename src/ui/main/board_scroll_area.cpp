@@ -12,11 +12,14 @@ BoardScrollArea::BoardScrollArea(QWidget* board, QWidget* parent) : QScrollArea(
     setFrameShape(QFrame::NoFrame);
     // The layout may make the area as small as the window becomes.
     setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
-    viewport()->setBackgroundRole(QPalette::Window);
     auto* page = new QWidget;
     board->setParent(page);
     board->move(layout::ToPixels(layout::kBoardLeftTwips), 0);
     setWidget(page);
+    // The window's black shows through: filling the viewport and the page as well would
+    // paint a large board's background three times over.
+    viewport()->setAutoFillBackground(false);
+    page->setAutoFillBackground(false);
     // One step of the wheel or an arrow moves by whole cells.
     horizontalScrollBar()->setSingleStep(layout::kCellPixels);
     verticalScrollBar()->setSingleStep(layout::kCellPixels);
@@ -24,8 +27,30 @@ BoardScrollArea::BoardScrollArea(QWidget* board, QWidget* parent) : QScrollArea(
 
 void BoardScrollArea::FitPage(QSize page) {
     widget()->resize(page);
+    HideNeedlessBars();
     horizontalScrollBar()->setValue(0);
     verticalScrollBar()->setValue(0);
+}
+
+void BoardScrollArea::resizeEvent(QResizeEvent* event) {
+    QScrollArea::resizeEvent(event);
+    HideNeedlessBars();
+}
+
+void BoardScrollArea::HideNeedlessBars() {
+    // QScrollArea weighs the page against what its shown bars leave of the area, so bars
+    // shown while the area was smaller stay when it grows to hold the whole page, and
+    // cover the board's edge. Laid out once without them, the page fits and they stay off.
+    const QSize page = widget()->size();
+    const QSize whole = maximumViewportSize();
+    const bool barsShown =
+        horizontalScrollBar()->isVisibleTo(this) || verticalScrollBar()->isVisibleTo(this);
+    if (barsShown && page.width() <= whole.width() && page.height() <= whole.height()) {
+        setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+        setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    }
 }
 
 QSize BoardScrollArea::ScrollBarExtents() const {

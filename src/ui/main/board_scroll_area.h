@@ -19,7 +19,11 @@ class BoardScrollArea final : public QScrollArea {
     QSize ScrollBarExtents() const;
 
   protected:
+    void resizeEvent(QResizeEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
+
+  private:
+    void HideNeedlessBars();
 };
 
 }  // namespace kestravon

@@ -5,6 +5,8 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
@@ -147,6 +149,11 @@ class TestMainWindow : public QObject {
         w.window.ChooseLevel(Level::Beginner);
         w.Show();
         w.window.SetUpBoard(static_cast<std::int16_t>(rows), static_cast<std::int16_t>(columns));
+        // A board that fits needs no scroll bars, also after a smaller one, from the first
+        // paint on.
+        const auto* area = w.window.findChild<QScrollArea*>();
+        QVERIFY(!area->horizontalScrollBar()->isVisible());
+        QVERIFY(!area->verticalScrollBar()->isVisible());
         QApplication::processEvents();
         using namespace layout;
         const int menuHeight = w.window.menuBar()->sizeHint().height();
@@ -160,6 +167,8 @@ class TestMainWindow : public QObject {
         QCOMPARE(w.InClient(board, board->CellRect(last).topLeft()),
                  QPoint(7 + 15 * (columns - 1), 56 + 15 * (rows - 1)));
         QCOMPARE(board->size(), QSize(15 * columns, 15 * rows));
+        QVERIFY(!area->horizontalScrollBar()->isVisible());
+        QVERIFY(!area->verticalScrollBar()->isVisible());
         const double outerTwips = (w.window.width() + kFrameWidthPixels) * 15.0;
         const double faceTwips = outerTwips / 2 - 375 / 2.0 - 50;
         QCOMPARE(w.ClientPosition("リセットボタン"), QPoint(ToPixels(faceTwips), 12));
