@@ -1,5 +1,5 @@
-// What only a real process shows on Windows: a second copy, the ways Windows ends a
-// program (WM_CLOSE as taskkill sends it, the end of the session), a killed copy.
+// What only a real process shows on Windows: a second copy, and the ways Windows ends a
+// program (WM_CLOSE as taskkill sends it, the end of the session).
 // The best times live in the registry, which copies of the program share: the key is
 // saved before the tests and put back after them.
 #include <windows.h>
@@ -190,21 +190,6 @@ class TestWindowsProcess : public QObject {
         }
         QVERIFY(Finished(copy));
         QCOMPARE(StoredTimes(), SavedWithFourth());
-    }
-
-    void aKilledCopyDoesNotBlockTheNextStart() {
-        {
-            Copy killed(temp_->path());
-            QVERIFY(StartAndWaitForWindow(killed));
-            killed.process().kill();  // TerminateProcess: no close, no save
-            QVERIFY(killed.process().waitForFinished(kTimeoutMs));
-        }
-        QVERIFY(StoredTimes().isEmpty());
-        Copy next(temp_->path());
-        QVERIFY(StartAndWaitForWindow(next));
-        PostMessageW(WindowsOf(next.pid()).front(), WM_CLOSE, 0, 0);
-        QVERIFY(Finished(next));
-        QCOMPARE(StoredTimes().size(), 12);
     }
 
   private:
