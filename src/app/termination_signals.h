@@ -4,8 +4,10 @@ namespace kestravon {
 
 class QtPlatform;
 
-// SIGTERM, SIGINT and SIGHUP close every window the normal way, so that the
-// best times are saved and the program ends with status 0.
+// Closes every window the normal way when the system ends the program, so that the
+// best times are saved and the program ends with status 0: on SIGTERM, SIGINT and SIGHUP
+// (termination_signals.cpp), on Windows at the end of the user's session
+// (termination_signals_windows.cpp).
 void CloseWindowsOnTerminationSignals(QtPlatform& platform);
 
 }  // namespace kestravon

@@ -77,10 +77,16 @@ bool QtPlatform::WriteSettings(std::string_view application, std::string_view se
 
 bool QtPlatform::AnotherInstanceRunning() {
     if (!instanceLock_) {
+#ifdef Q_OS_WIN
+        // Windows has no per-user runtime folder (Qt would give the home folder): the
+        // user's temporary folder serves.
+        const QString dir = QDir::tempPath();
+#else
         QString dir = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
         if (dir.isEmpty()) {
             dir = QDir::tempPath();
         }
+#endif
         instanceLock_ = std::make_unique<QLockFile>(dir + QStringLiteral("/kestravon.lock"));
         // A lock is stale only when its owner is gone, never because it is old.
         instanceLock_->setStaleLockTime(0);
