@@ -76,7 +76,7 @@ MainWindow::MainWindow(Platform& platform, BestTimeTable& bestTimes, const Pictu
 
     menu_ = BuildMainMenu(*menuBar());
     ConnectMenu();
-    resize(layout::kDesignedClientSize + QSize(0, menuBar()->sizeHint().height()));
+    resize(WithMenuBar(layout::kDesignedClientSize));
 
     game_.SetObserver(this);
 }
@@ -111,8 +111,7 @@ void MainWindow::SetUpBoard(std::int16_t height, std::int16_t width) {
     const bool narrow = !HeaderFits(CentredHeader(boardClient.width()), boardClient.width());
     const QSize client(narrow ? kNarrowClientWidth : boardClient.width(), boardClient.height());
     boardArea_->FitPage(client - QSize(0, kHeaderHeightPixels));
-    FitWindowOnScreen(*this, client + QSize(0, menuBar()->sizeHint().height()),
-                      boardArea_->ScrollBarExtents());
+    FitWindowOnScreen(*this, WithMenuBar(client), boardArea_->ScrollBarExtents());
 
     // Placed from the width the window really took.
     const HeaderPlaces places = narrow ? NarrowHeader() : CentredHeader(this->width());
@@ -124,6 +123,13 @@ void MainWindow::SetUpBoard(std::int16_t height, std::int16_t width) {
 
     game_.SetupBoard(height, width);
     board_->FitBoard();
+}
+
+QSize MainWindow::WithMenuBar(QSize client) const {
+    // The height the window's layout gives the menu bar at that width: it can differ from
+    // the bar's size hint (by a pixel on Windows) and grows where the menus wrap.
+    const int height = menuBar()->heightForWidth(client.width());
+    return client + QSize(0, height > 0 ? height : menuBar()->sizeHint().height());
 }
 
 void MainWindow::ChooseLevel(Level level) {

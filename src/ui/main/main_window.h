@@ -52,6 +52,8 @@ class MainWindow final : public QMainWindow, private GameObserver {
     void ShowBestTimesAfterWin() override;
 
     void ConnectMenu();
+    // The window's size for a client area of `client` below the menu bar.
+    QSize WithMenuBar(QSize client) const;
     // Checks the current level's menu item alone: Qt's checkable actions toggle themselves.
     void ShowLevel();
     void ShowAbout();

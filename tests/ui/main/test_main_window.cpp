@@ -156,7 +156,7 @@ class TestMainWindow : public QObject {
         QVERIFY(!area->verticalScrollBar()->isVisible());
         QApplication::processEvents();
         using namespace layout;
-        const int menuHeight = w.window.menuBar()->sizeHint().height();
+        const int menuHeight = w.window.menuBar()->height();
         QCOMPARE(w.window.width() + kFrameWidthPixels, ToPixels((columns + 1) * 225.0 + 100));
         QCOMPARE(w.window.height() - menuHeight + kFrameHeightPixels,
                  ToPixels((rows + 1) * 225.0 + 1400));
@@ -223,7 +223,8 @@ class TestMainWindow : public QObject {
     }
 
     // Every text either counter can show appears whole in its box, in the designed font as
-    // long as it fits.
+    // long as it fits: up to five characters in a Gothic face whose digits take the designed
+    // 8 pixels (Wine's stand-in for the Windows face draws them wider).
     void countersShowEveryTextWhole_data() {
         QTest::addColumn<QString>("text");
         QTest::addColumn<bool>("designedFont");
@@ -241,10 +242,12 @@ class TestMainWindow : public QObject {
         w.window.ChooseLevel(Level::Beginner);
         auto* box = w.window.findChild<CounterBox*>(QStringLiteral("経過時間"));
         const QFont designed = box->font();
+        const bool designedDigits = QFontMetrics(designed, box).horizontalAdvance('0') == 8;
         box->ShowText(text);
         QCOMPARE(box->text(), text);
-        QCOMPARE(box->font() == designed, designedFont);
-        // The box's frame and Qt's text margin take 4 pixels at each side.
+        if (designedDigits || text.size() <= 3) {
+            QCOMPARE(box->font() == designed, designedFont);
+        }
         // Whole: the ink of the box's text is as wide as the text's own ink.
         const QImage shown = box->grab().toImage();
         int left = shown.width();
