@@ -10,35 +10,27 @@
 #include <algorithm>
 #include <csignal>
 
+#include "app/game_copy.h"
+
 namespace {
 
 constexpr int kTimeoutMs = 20000;
 
-// A Kestravon process with its own settings and runtime directories.
-class Copy {
+// A copy with its own settings and runtime directories.
+class Copy : public kestravon::GameCopy {
   public:
-    explicit Copy(const QTemporaryDir& home) {
+    explicit Copy(const QTemporaryDir& home) : GameCopy(EnvironmentIn(home)) {}
+
+  private:
+    static QProcessEnvironment EnvironmentIn(const QTemporaryDir& home) {
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
         environment.insert(QStringLiteral("XDG_CONFIG_HOME"),
                            home.filePath(QStringLiteral("config")));
         environment.insert(QStringLiteral("XDG_RUNTIME_DIR"),
                            home.filePath(QStringLiteral("runtime")));
-        process_.setProcessEnvironment(environment);
-        process_.setProgram(QStringLiteral(KESTRAVON_EXECUTABLE));
-        process_.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        return environment;
     }
-    ~Copy() {
-        if (process_.state() != QProcess::NotRunning) {
-            process_.kill();
-            process_.waitForFinished(kTimeoutMs);
-        }
-    }
-
-    QProcess& process() { return process_; }
-
-  private:
-    QProcess process_;
 };
 
 }  // namespace

@@ -13,36 +13,29 @@
 #include <QTest>
 #include <vector>
 
+#include "app/game_copy.h"
+
 namespace {
 
 constexpr int kTimeoutMs = 30000;
 const QString kStore = QStringLiteral("HKEY_CURRENT_USER\\Software\\Kestravon\\Kestravon");
 const QString kSection = QStringLiteral("ベストタイム");
 
-// A Kestravon process whose temporary folder, and so its single-instance lock, is its own.
-class Copy {
+// A copy whose temporary folder, and so its single-instance lock, is its own.
+class Copy : public kestravon::GameCopy {
   public:
-    explicit Copy(const QString& temp) {
+    explicit Copy(const QString& temp) : GameCopy(EnvironmentWith(temp)) {}
+
+    DWORD pid() const { return static_cast<DWORD>(process().processId()); }
+
+  private:
+    static QProcessEnvironment EnvironmentWith(const QString& temp) {
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.remove(QStringLiteral("QT_QPA_PLATFORM"));  // real windows, to close
         environment.insert(QStringLiteral("TMP"), QDir::toNativeSeparators(temp));
         environment.insert(QStringLiteral("TEMP"), QDir::toNativeSeparators(temp));
-        process_.setProcessEnvironment(environment);
-        process_.setProgram(QStringLiteral(KESTRAVON_EXECUTABLE));
-        process_.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        return environment;
     }
-    ~Copy() {
-        if (process_.state() != QProcess::NotRunning) {
-            process_.kill();
-            process_.waitForFinished(kTimeoutMs);
-        }
-    }
-
-    QProcess& process() { return process_; }
-    DWORD pid() const { return static_cast<DWORD>(process_.processId()); }
-
-  private:
-    QProcess process_;
 };
 
 // The visible top-level windows of a process.
