@@ -4,10 +4,10 @@
 #include <unistd.h>
 #include <QApplication>
 #include <QSocketNotifier>
-#include <QWidget>
 #include <csignal>
 #include <cstdio>
 
+#include "app/close_at_end.h"
 #include "platform/qt_platform.h"
 
 namespace kestravon {
@@ -34,22 +34,7 @@ void CloseWindowsOnTerminationSignals(QtPlatform& platform) {
         char byte = 0;
         [[maybe_unused]] const ssize_t read = ::read(signalSockets[1], &byte, 1);
         notifier->setEnabled(false);
-        // The handler that waits on an open message box or modal window is let finish
-        // first (a win is still ranked), with no further boxes; the windows close after
-        // it, so that the main window saves what it left.
-        platform.StopShowingMessages();
-        for (QWidget* window : QApplication::topLevelWidgets()) {
-            if (window->isVisible() && window->isModal()) {
-                window->close();
-            }
-        }
-        QMetaObject::invokeMethod(
-            qApp,
-            [] {
-                QApplication::closeAllWindows();
-                QApplication::quit();
-            },
-            Qt::QueuedConnection);
+        CloseWindowsAtTheEnd(platform);
     });
     struct sigaction action {};
     action.sa_handler = OnTerminationSignal;

@@ -40,8 +40,7 @@ void Game::NewGame() {
     std::fill(cells_.begin(), cells_.end(), Cell{});
     pending_.allCells = true;
     SetFace(Face::Start);
-    numberOpenCount_ = 0;
-    blankOpenCount_ = 0;
+    openedSafeCells_ = 0;
     if (level_) {
         const FixedLevel* fixed = FindFixedLevel(*level_);
         mineTotal_ = fixed != nullptr ? RandomRange(platform_, fixed->fewestMines, fixed->mostMines)
@@ -180,11 +179,11 @@ bool Game::OpenSafeCell(int x, int y) {
     const int mines = CountMinesAround(x, y);
     if (mines > 0) {
         SetTile(CellNumber(x, y), NumberTile(mines));
-        ++numberOpenCount_;
+        ++openedSafeCells_;
         return false;
     }
     SetTile(CellNumber(x, y), Tile::Push);
-    ++blankOpenCount_;
+    ++openedSafeCells_;
     return true;
 }
 

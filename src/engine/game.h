@@ -110,8 +110,7 @@ class Game final {
     std::vector<Cell> cells_;
     std::vector<std::uint8_t> mines_;  // 1 where a mine lies, in the cells' order
     std::int32_t mineTotal_ = 0;
-    std::int32_t numberOpenCount_ = 0;  // opened cells that show a number
-    std::int32_t blankOpenCount_ = 0;   // opened cells that show the blank tile
+    std::int32_t openedSafeCells_ = 0;  // opened cells, each showing a number or blank
 
     GamePhase phase_ = GamePhase::Ready;
     double startTime_ = 0.0;  // the steady clock when the clock started

@@ -47,8 +47,7 @@ void Game::ShowAllMines() {
 }
 
 void Game::WinCheck() {
-    if (phase_ == GamePhase::Playing &&
-        numberOpenCount_ + blankOpenCount_ == rows_ * columns_ - mineTotal_) {
+    if (phase_ == GamePhase::Playing && openedSafeCells_ == rows_ * columns_ - mineTotal_) {
         WinSequence();
     }
 }
