@@ -36,7 +36,7 @@ void CloseWindowsOnTerminationSignals(QtPlatform& platform) {
         notifier->setEnabled(false);
         CloseWindowsAtTheEnd(platform);
     });
-    struct sigaction action {};
+    struct sigaction action = {};
     action.sa_handler = OnTerminationSignal;
     sigemptyset(&action.sa_mask);
     action.sa_flags = SA_RESTART;

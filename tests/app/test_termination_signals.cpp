@@ -14,6 +14,8 @@ using namespace kestravon;
 namespace {
 
 class RecordingWindow final : public QWidget {
+    Q_OBJECT
+
   public:
     explicit RecordingWindow(QStringList& events) : events_(events) {}
 

@@ -9,6 +9,8 @@ namespace kestravon {
 // sits on a black page as large as the window the board asks for, so a board that fits
 // shows exactly as on a window without scrolling.
 class BoardScrollArea final : public QScrollArea {
+    Q_OBJECT
+
   public:
     BoardScrollArea(QWidget* board, QWidget* parent);
 

@@ -12,6 +12,8 @@ class Pictures;
 // The board ("ImageMap"): one drawn grid of cells, painted from the game's state. A press
 // goes to the game as a cell number; only the cells that changed are repainted.
 class BoardWidget final : public QWidget {
+    Q_OBJECT
+
   public:
     using PressHandler = std::function<void(int cell, MouseButton button)>;
 

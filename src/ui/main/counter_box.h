@@ -8,6 +8,8 @@ namespace kestravon {
 // always shows whole. A text too wide for the box in the designed font (a time past
 // 1000 s) is drawn in a font just small enough to fit.
 class CounterBox final : public QLineEdit {
+    Q_OBJECT
+
   public:
     CounterBox(const QString& name, const QRect& geometry, QWidget* parent);
 

@@ -31,7 +31,7 @@ T* Child(const QWidget& window, const QString& name) {
 
 void ShowActive(QWidget& window) {
     window.show();
-    QApplication::setActiveWindow(&window);
+    window.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&window));
 }
 
@@ -110,7 +110,7 @@ class TestDialogWindows : public QObject {
             if (dialog == nullptr) {
                 return;
             }
-            QApplication::setActiveWindow(dialog);
+            dialog->activateWindow();
             QVERIFY(QTest::qWaitForWindowActive(dialog));
             act(*dialog);
             focus = dialog->isVisible() ? QApplication::focusWidget()->objectName()
