@@ -69,6 +69,35 @@ bool IsIgnoredBlank(char c) {
     return c == ' ' || c == '\t' || c == '\n';
 }
 
+// A Japanese input method types the full-width forms U+FF01..U+FF5E ("２０", "－５") and the
+// ideographic space U+3000: they read as their ASCII twins U+0021..U+007E and as a blank.
+// In UTF-8 the forms are EF BC 81..EF BC BF and EF BD 80..EF BD 9E, the space E3 80 80.
+std::string ToHalfWidth(std::string_view text) {
+    std::string half;
+    half.reserve(text.size());
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const auto byte = [&](std::size_t offset) {
+            return i + offset < text.size() ? static_cast<unsigned char>(text[i + offset]) : 0u;
+        };
+        if (byte(0) == 0xEF && (byte(1) == 0xBC || byte(1) == 0xBD) && byte(2) >= 0x80 &&
+            byte(2) <= 0xBF) {
+            const unsigned codePoint = 0xFF00u + ((byte(1) - 0xBCu) << 6) + (byte(2) - 0x80u);
+            if (codePoint >= 0xFF01u && codePoint <= 0xFF5Eu) {
+                half.push_back(static_cast<char>(codePoint - 0xFF01u + 0x21u));
+                i += 2;
+                continue;
+            }
+        }
+        if (byte(0) == 0xE3 && byte(1) == 0x80 && byte(2) == 0x80) {
+            half.push_back(' ');
+            i += 2;
+            continue;
+        }
+        half.push_back(text[i]);
+    }
+    return half;
+}
+
 bool IsDigit(char c) {
     return c >= '0' && c <= '9';
 }
@@ -223,7 +252,7 @@ std::string FormatTenths(double value) {
 double ReadLeadingNumber(std::string_view text) {
     std::string compact;
     compact.reserve(text.size());
-    for (const char c : text) {
+    for (const char c : ToHalfWidth(text)) {
         if (!IsIgnoredBlank(c)) {
             compact.push_back(c);
         }

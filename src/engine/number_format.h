@@ -21,7 +21,8 @@ std::string FormatTenths(double value);
 // ignored; then an optional sign, digits, an optional "." with fraction digits and
 // an optional exponent (E or D); or &H / &O with a hexadecimal or octal integer.
 // Reading stops at the first character that does not fit; no number reads as 0.
-// "12abc" -> 12, "1 2" -> 12, "1,5" -> 1. A huge exponent gives infinity.
+// "12abc" -> 12, "1 2" -> 12, "1,5" -> 1. A huge exponent gives infinity. Full-width
+// forms typed with an input method read as their ASCII twins: "２０" -> 20, "－５" -> -5.
 double ReadLeadingNumber(std::string_view text);
 
 // The exact inverse of FormatGeneral: the whole text must be one finite number.

@@ -82,7 +82,11 @@ class TestNumberFormat : public QObject {
         QTest::newRow("hexadecimal") << "&H1F" << 31.0;
         QTest::newRow("octal") << "&o17" << 15.0;
         QTest::newRow("clock text") << "12.3" << 12.3;
-        QTest::newRow("full-width digits are not digits") << QString::fromUtf8("９") << 0.0;
+        QTest::newRow("full-width digits") << QString::fromUtf8("２０") << 20.0;
+        QTest::newRow("full-width sign and point") << QString::fromUtf8("－５．５") << -5.5;
+        QTest::newRow("ideographic space") << QString::fromUtf8("１\u3000２") << 12.0;
+        QTest::newRow("full-width letters stop") << QString::fromUtf8("７ａ８") << 7.0;
+        QTest::newRow("other wide characters stop") << QString::fromUtf8("３〇") << 3.0;
     }
     void leadingNumber() {
         QFETCH(QString, text);
