@@ -3,6 +3,7 @@
 #include "app/termination_signals.h"
 #include "engine/levels.h"
 #include "platform/qt_platform.h"
+#include "platform/screen_scale.h"
 #include "store/best_time_store.h"
 #include "ui/images/pictures.h"
 #include "ui/main/main_window.h"
@@ -12,7 +13,9 @@ int main(int argc, char* argv[]) {
     // The program reads no command line, so Qt gets none either: its own options
     // (-qwindowgeometry, -reverse, -style ...) would otherwise change the window.
     int qtArgumentCount = argc > 0 ? 1 : 0;
+    UseWholeScreenScales();
     QApplication app(qtArgumentCount, argv);
+    SnapPointerToLogicalPixels();
     QtPlatform platform;
     CloseWindowsOnTerminationSignals(platform);
     // A second copy ends at once, without a window, a message or a look at the store.

@@ -13,6 +13,8 @@ namespace kestravon {
 
 namespace {
 
+constexpr int kLargestIconScale = 4;
+
 QPixmap Load(const char* name) {
     const QString path =
         QStringLiteral(":/images/") + QString::fromUtf8(name) + QStringLiteral(".xpm");
@@ -46,7 +48,14 @@ Pictures::Pictures() {
     for (std::size_t i = 0; i < faces_.size(); ++i) {
         faces_[i] = Load(kFaceNames[i]);
     }
-    windowIcon_ = QIcon(Load("AppIcon"));
+    // The window system picks the size it shows: each whole multiple up to 400 % is there,
+    // every design pixel a block of screen pixels, so that none is drawn smoothed.
+    const QPixmap icon = Load("AppIcon");
+    for (int scale = 1; scale <= kLargestIconScale; ++scale) {
+        windowIcon_.addPixmap(scale == 1 ? icon
+                                         : icon.scaled(icon.size() * scale, Qt::IgnoreAspectRatio,
+                                                       Qt::FastTransformation));
+    }
 }
 
 }  // namespace kestravon

@@ -8,6 +8,7 @@
 
 #include "ui/images/pictures.h"
 #include "ui/main/board_layout.h"
+#include "ui/main/pointer_pixel.h"
 
 namespace kestravon {
 
@@ -116,7 +117,7 @@ void BoardWidget::paintEvent(QPaintEvent* event) {
 }
 
 void BoardWidget::mousePressEvent(QMouseEvent* event) {
-    const int cell = CellAt(event->position().toPoint());
+    const int cell = CellAt(PixelUnderPointer(*event));
     const std::optional<MouseButton> button = ToMouseButton(event->button());
     if (cell < 0 || !button) {
         return;

@@ -1,12 +1,14 @@
 #pragma once
 
-#include <QLabel>
+#include <QPixmap>
+#include <QWidget>
 
 namespace kestravon {
 
 // The face button ("リセットボタン"): a picture that is clicked by a left press and
-// release on it. It has no pressed look of its own: it shows whatever face it is given.
-class FaceButton final : public QLabel {
+// release on it. It has no pressed look of its own: it shows whatever face it is given,
+// each design pixel a whole block of screen pixels at every scale (a label would smooth it).
+class FaceButton final : public QWidget {
     Q_OBJECT
 
   public:
@@ -21,10 +23,12 @@ class FaceButton final : public QLabel {
     void clicked();
 
   protected:
+    void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
 
   private:
+    QPixmap face_;
     bool pressed_ = false;
 };
 

@@ -113,16 +113,31 @@ void MainWindow::SetUpBoard(std::int16_t height, std::int16_t width) {
     boardArea_->FitPage(client - QSize(0, kHeaderHeightPixels));
     FitWindowOnScreen(*this, WithMenuBar(client), boardArea_->ScrollBarExtents());
 
-    // Placed from the width the window really took.
-    const HeaderPlaces places = narrow ? NarrowHeader() : CentredHeader(this->width());
-    faceButton_->move(places.face, ToPixels(kFaceTopTwips));
-    mineCounter_->move(places.mineCounter, ToPixels(kCounterTopTwips));
-    elapsedTime_->move(places.elapsedTime, ToPixels(kCounterTopTwips));
+    narrowHeader_ = narrow;
+    PlaceHeader();
     mineCounter_->setEnabled(false);
     elapsedTime_->setEnabled(false);
 
     game_.SetupBoard(height, width);
     board_->FitBoard();
+}
+
+void MainWindow::PlaceHeader() {
+    using namespace layout;
+    // Placed from the width the window really took.
+    const HeaderPlaces places = narrowHeader_ ? NarrowHeader() : CentredHeader(width());
+    faceButton_->move(places.face, ToPixels(kFaceTopTwips));
+    mineCounter_->move(places.mineCounter, ToPixels(kCounterTopTwips));
+    elapsedTime_->move(places.elapsedTime, ToPixels(kCounterTopTwips));
+}
+
+void MainWindow::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    // A window that the window system maximised takes its width only when the window system
+    // answers; elsewhere nothing follows a resize.
+    if (isMaximized() && WindowSystemPlacesWindows()) {
+        PlaceHeader();
+    }
 }
 
 QSize MainWindow::WithMenuBar(QSize client) const {

@@ -46,12 +46,15 @@ class MainWindow final : public QMainWindow, private GameObserver {
 
   protected:
     void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
   private:
     void GameChanged(const GameChanges& changes) override;
     void ShowBestTimesAfterWin() override;
 
     void ConnectMenu();
+    // Places the face button and the counters above the board, for the window's width.
+    void PlaceHeader();
     // The window's size for a client area of `client` below the menu bar.
     QSize WithMenuBar(QSize client) const;
     // Checks the current level's menu item alone: Qt's checkable actions toggle themselves.
@@ -76,6 +79,8 @@ class MainWindow final : public QMainWindow, private GameObserver {
     // cancel forgets it.
     std::optional<BoardEntry> customBoard_;
     std::optional<BestTimeTable> savedBestTimes_;
+    // The board is too narrow for the header centred above it.
+    bool narrowHeader_ = false;
 };
 
 }  // namespace kestravon

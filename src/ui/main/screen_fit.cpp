@@ -1,5 +1,6 @@
 #include "ui/main/screen_fit.h"
 
+#include <QGuiApplication>
 #include <QScreen>
 #include <QWidget>
 #include <algorithm>
@@ -35,6 +36,10 @@ ScreenFit FitOnScreen(QSize wanted, QPoint frameOrigin, QMargins frame, QRect av
     return {size, origin};
 }
 
+bool WindowSystemPlacesWindows() {
+    return QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
+}
+
 void FitWindowOnScreen(QWidget& window, QSize wanted, QSize scrollBars) {
     const bool framed = window.isVisible();
     const QRect outer = window.frameGeometry();
@@ -45,6 +50,30 @@ void FitWindowOnScreen(QWidget& window, QSize wanted, QSize scrollBars) {
                : QMargins();
     const ScreenFit fit = FitOnScreen(wanted, outer.topLeft(), frame,
                                       window.screen()->availableGeometry(), scrollBars);
+    if (WindowSystemPlacesWindows()) {
+        // The program can neither move its window nor learn where it stands or where the
+        // desktop's panels are: a window too large for the screen is maximised, so that the
+        // window system fits it to what its panels leave.
+        if (fit.size != wanted) {
+            window.setWindowState(window.windowState() | Qt::WindowMaximized);
+            return;
+        }
+        // A window that grows where it stands may run off the screen, and the window system
+        // holds a maximised window at its size until it has answered the request to restore
+        // it (it drops a program that draws it at another size meanwhile). Shown anew, the
+        // window takes the size the program gives it, and the window system places it.
+        const bool grows = wanted.width() > window.width() || wanted.height() > window.height();
+        const bool reshow = window.isVisible() && (window.isMaximized() || grows);
+        if (reshow) {
+            window.hide();
+        }
+        window.setWindowState(window.windowState() & ~Qt::WindowMaximized);
+        window.resize(wanted);
+        if (reshow) {
+            window.show();
+        }
+        return;
+    }
     window.resize(fit.size);
     if (framed && fit.frameOrigin != outer.topLeft()) {
         window.move(fit.frameOrigin);

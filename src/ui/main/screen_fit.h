@@ -26,7 +26,12 @@ ScreenFit FitOnScreen(QSize wanted, QPoint frameOrigin, QMargins frame, QRect av
 
 // Resizes a window to `wanted`, or as FitOnScreen says on the screen it is on, and moves it
 // where that says once it is shown. Before then the window manager places it, and its frame
-// is not yet known.
+// is not yet known. Where the window system places windows itself, a window that does not
+// fit is maximised instead, and one that fits is restored.
 void FitWindowOnScreen(QWidget& window, QSize wanted, QSize scrollBars);
+
+// Whether the window system alone places windows (Wayland): a program can neither move
+// its windows nor learn where they stand.
+bool WindowSystemPlacesWindows();
 
 }  // namespace kestravon

@@ -45,8 +45,10 @@ void Stop(pid_t& pid) {
 
 }  // namespace
 
-RealDesktop::RealDesktop(QSize screen) {
-    if (StartServer(screen) && StartWindowManager()) {
+RealDesktop::RealDesktop(QSize screen, int dpi) {
+    // The resources go in once the window manager holds a connection: Xvfb forgets them
+    // when its last client leaves.
+    if (StartServer(screen) && StartWindowManager() && (dpi == 0 || SetDpi(dpi))) {
         qputenv("QT_QPA_PLATFORM", "xcb");
         // A desktop of its own has no session bus; without this, Qt's bus client would
         // look for one to launch.
@@ -93,6 +95,25 @@ bool RealDesktop::StartServer(QSize screen) {
     }
     display_ = QStringLiteral(":") + QString::fromStdString(number);
     qputenv("DISPLAY", display_.toUtf8());
+    return true;
+}
+
+bool RealDesktop::SetDpi(int dpi) {
+    QTemporaryDir scratch;
+    QFile resources(scratch.filePath(QStringLiteral("resources")));
+    if (!resources.open(QIODevice::WriteOnly) ||
+        resources.write("Xft.dpi: " + QByteArray::number(dpi) + "\n") < 0) {
+        error_ = QStringLiteral("no file for the X resources");
+        return false;
+    }
+    resources.close();
+    // Without -nocpp, xrdb wants a C preprocessor and sets nothing when there is none.
+    pid_t xrdb = Spawn({"xrdb", "-nocpp", "-merge", resources.fileName().toStdString()}, nullptr);
+    int status = -1;
+    if (xrdb <= 0 || ::waitpid(xrdb, &status, 0) != xrdb || status != 0) {
+        error_ = QStringLiteral("xrdb failed (is the x11-xserver-utils package installed?)");
+        return false;
+    }
     return true;
 }
 

@@ -11,7 +11,9 @@ namespace kestravon {
 // openbox on it. The process's DISPLAY points there, and Qt is told to use it.
 class RealDesktop final {
   public:
-    explicit RealDesktop(QSize screen);
+    // `dpi`, when given, is the X resource Xft.dpi that desktops set for a scaled screen
+    // (144 for 150 %).
+    explicit RealDesktop(QSize screen, int dpi = 0);
     RealDesktop(const RealDesktop&) = delete;
     RealDesktop& operator=(const RealDesktop&) = delete;
     ~RealDesktop();
@@ -23,6 +25,7 @@ class RealDesktop final {
   private:
     bool StartServer(QSize screen);
     bool StartWindowManager();
+    bool SetDpi(int dpi);
 
     pid_t server_ = -1;
     pid_t windowManager_ = -1;
