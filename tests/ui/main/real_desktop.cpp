@@ -43,22 +43,58 @@ void Stop(pid_t& pid) {
     }
 }
 
+// Starts a program whose output nobody reads.
+pid_t SpawnQuiet(std::vector<std::string> arguments) {
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
+    posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, "/dev/null", O_WRONLY, 0);
+    const pid_t pid = Spawn(std::move(arguments), &actions);
+    posix_spawn_file_actions_destroy(&actions);
+    return pid;
+}
+
+// Waits while `pid` runs until `path` exists.
+bool WaitForFile(pid_t pid, const QString& path) {
+    QElapsedTimer waited;
+    waited.start();
+    while (pid > 0 && !QFile::exists(path) && waited.elapsed() < kStartTimeoutMs) {
+        QThread::msleep(10);
+    }
+    return QFile::exists(path);
+}
+
 }  // namespace
 
-RealDesktop::RealDesktop(QSize screen, int dpi) {
+RealDesktop::RealDesktop(QSize screen, DesktopKind kind) {
+    if (!StartServer(screen)) {
+        return;
+    }
+    // A desktop of its own has no session bus; without this, Qt's bus client would look
+    // for one to launch.
+    qputenv("DBUS_SESSION_BUS_ADDRESS", "disabled:");
+    if (kind == DesktopKind::Weston) {
+        StartCompositor(screen);
+        return;
+    }
     // The resources go in once the window manager holds a connection: Xvfb forgets them
     // when its last client leaves.
-    if (StartServer(screen) && StartWindowManager() && (dpi == 0 || SetDpi(dpi))) {
+    if (StartWindowManager() && (kind != DesktopKind::ScaledOpenbox || SetDpi(144))) {
         qputenv("QT_QPA_PLATFORM", "xcb");
-        // A desktop of its own has no session bus; without this, Qt's bus client would
-        // look for one to launch.
-        qputenv("DBUS_SESSION_BUS_ADDRESS", "disabled:");
     }
 }
 
 RealDesktop::~RealDesktop() {
     Stop(windowManager_);
     Stop(server_);
+}
+
+void RealDesktop::Kill() const {
+    for (const pid_t pid : {windowManager_, server_}) {
+        if (pid > 0) {
+            ::kill(pid, SIGKILL);
+        }
+    }
 }
 
 bool RealDesktop::StartServer(QSize screen) {
@@ -69,16 +105,10 @@ bool RealDesktop::StartServer(QSize screen) {
         return false;
     }
     ::fcntl(pipe[0], F_SETFD, FD_CLOEXEC);
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
-    posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, "/dev/null", O_WRONLY, 0);
     const std::string geometry =
         std::to_string(screen.width()) + "x" + std::to_string(screen.height()) + "x24";
-    server_ = Spawn({"Xvfb", "-displayfd", std::to_string(pipe[1]), "-screen", "0", geometry,
-                     "-nolisten", "tcp"},
-                    &actions);
-    posix_spawn_file_actions_destroy(&actions);
+    server_ = SpawnQuiet({"Xvfb", "-displayfd", std::to_string(pipe[1]), "-screen", "0", geometry,
+                          "-nolisten", "tcp"});
     ::close(pipe[1]);
 
     std::string number;
@@ -93,8 +123,7 @@ bool RealDesktop::StartServer(QSize screen) {
         error_ = QStringLiteral("Xvfb did not start (is the xvfb package installed?)");
         return false;
     }
-    display_ = QStringLiteral(":") + QString::fromStdString(number);
-    qputenv("DISPLAY", display_.toUtf8());
+    qputenv("DISPLAY", ":" + QByteArray::fromStdString(number));
     return true;
 }
 
@@ -121,22 +150,31 @@ bool RealDesktop::StartWindowManager() {
     // openbox runs its start-up command once it manages the screen.
     QTemporaryDir scratch;
     const QString ready = scratch.filePath(QStringLiteral("ready"));
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
-    posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, "/dev/null", O_WRONLY, 0);
     windowManager_ =
-        Spawn({"openbox", "--sm-disable", "--startup", "touch " + ready.toStdString()}, &actions);
-    posix_spawn_file_actions_destroy(&actions);
-    QElapsedTimer waited;
-    waited.start();
-    while (windowManager_ > 0 && !QFile::exists(ready) && waited.elapsed() < kStartTimeoutMs) {
-        QThread::msleep(10);
-    }
-    if (!QFile::exists(ready)) {
+        SpawnQuiet({"openbox", "--sm-disable", "--startup", "touch " + ready.toStdString()});
+    if (!WaitForFile(windowManager_, ready)) {
         error_ = QStringLiteral("openbox did not start (is the openbox package installed?)");
         return false;
     }
+    return true;
+}
+
+bool RealDesktop::StartCompositor(QSize output) {
+    // weston's socket goes in a runtime folder of this desktop's own, made private as
+    // Wayland asks.
+    QFile::setPermissions(runtime_.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    qputenv("XDG_RUNTIME_DIR", runtime_.path().toUtf8());
+    const std::string socket = "wayland-kestravon";
+    windowManager_ = SpawnQuiet({"weston", "--backend=x11-backend.so", "--use-pixman",
+                                 "--width=" + std::to_string(output.width()),
+                                 "--height=" + std::to_string(output.height()),
+                                 "--socket=" + socket, "--idle-time=0"});
+    if (!WaitForFile(windowManager_, runtime_.filePath(QString::fromStdString(socket)))) {
+        error_ = QStringLiteral("weston did not start (is the weston package installed?)");
+        return false;
+    }
+    qputenv("WAYLAND_DISPLAY", QByteArray::fromStdString(socket));
+    qputenv("QT_QPA_PLATFORM", "wayland");
     return true;
 }
 

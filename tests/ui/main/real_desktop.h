@@ -3,20 +3,28 @@
 #include <sys/types.h>
 #include <QSize>
 #include <QString>
+#include <QTemporaryDir>
 
 namespace kestravon {
 
-// A real X server with a real window manager for the tests of one process: Xvfb on a
-// display of its own choosing (so that several test programs can run at once), with
-// openbox on it. The process's DISPLAY points there, and Qt is told to use it.
+// The desktops a player may have, each on a real X server of its own (Xvfb on a display of
+// its own choosing, so that several test programs can run at once).
+enum class DesktopKind {
+    Openbox,        // an X11 window manager at 100 %
+    ScaledOpenbox,  // the same at 150 % (the X resource Xft.dpi at 144)
+    Weston,         // a Wayland compositor (weston's X11 back end), Qt as its client
+};
+
+// A desktop for the tests of one process: the process's environment points Qt at it.
 class RealDesktop final {
   public:
-    // `dpi`, when given, is the X resource Xft.dpi that desktops set for a scaled screen
-    // (144 for 150 %).
-    explicit RealDesktop(QSize screen, int dpi = 0);
+    RealDesktop(QSize screen, DesktopKind kind);
     RealDesktop(const RealDesktop&) = delete;
     RealDesktop& operator=(const RealDesktop&) = delete;
     ~RealDesktop();
+
+    // Ends the server and the window manager at once, from any thread.
+    void Kill() const;
 
     // Whether the server and the window manager came up; otherwise why not.
     bool ready() const { return error_.isEmpty(); }
@@ -26,10 +34,11 @@ class RealDesktop final {
     bool StartServer(QSize screen);
     bool StartWindowManager();
     bool SetDpi(int dpi);
+    bool StartCompositor(QSize output);
 
     pid_t server_ = -1;
     pid_t windowManager_ = -1;
-    QString display_;
+    QTemporaryDir runtime_;
     QString error_;
 };
 
