@@ -133,13 +133,10 @@ class TestMainWindow : public QObject {
         QCOMPARE(w.window.game().columns(), 30);
     }
 
-    // Worked by hand from the design in twips, 15 to the pixel, with fractions of a pixel
-    // rounded down. 初級: the outer window is 2350 x 3650 twips, 156 x 243 pixels; less a
-    // nominal frame of 8 x 46 that leaves a client area of 148 x 197. Centred in the outer
-    // width the window took (156 pixels, 2340 twips), the face's left is 1170 - 187.5 - 50 =
-    // 932.5 twips, the counters' 850 twips left of it and 500 right. A board of 8 columns or
-    // fewer widens the client area to hold both counters with the board's margin (7.5
-    // pixels) at each side: the face 962.5 twips from the left, the client area 2310 wide.
+    // Worked by hand in twips, 15 to the pixel, fractions rounded down; the client area is the
+    // outer size less a nominal frame of 8 x 46. 初級: outer 2350 x 3650 twips (156 x 243), the
+    // face's left 156 x 15 / 2 - 375 / 2 - 50 = 932.5 twips. Up to 8 columns the client area
+    // widens to hold both counters with the board's margin at each side.
     void boardGeometry_data() {
         QTest::addColumn<int>("rows");
         QTest::addColumn<int>("columns");
