@@ -1,5 +1,7 @@
 // Loads the best-time table from an arbitrary settings file: every entry must come
-// out as a finite number or as an empty place.
+// out as a finite number or as an empty place. The game reads the store with its
+// application object in place, and Qt needs one to read some stored values (a picture).
+#include <QApplication>
 #include <QByteArray>
 #include <QDir>
 #include <QFile>
@@ -20,7 +22,11 @@ QString storePath;
 
 }  // namespace
 
-extern "C" int LLVMFuzzerInitialize(int*, char***) {
+extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    static int qtArgumentCount = *argc > 0 ? 1 : 0;
+    // Lives until the process ends: libFuzzer leaves by exit(), when Qt is past tearing down.
+    new QApplication(qtArgumentCount, *argv);
     configHome = std::make_unique<QTemporaryDir>(QDir::tempPath() +
                                                  QStringLiteral("/kestravon-fuzz-XXXXXX"));
     qputenv("XDG_CONFIG_HOME", configHome->path().toUtf8());

@@ -1,6 +1,5 @@
 #include <QTest>
 
-#include "engine/number_format.h"
 #include "engine/random_range.h"
 #include "game_fixture.h"
 
@@ -30,39 +29,42 @@ class TestNewGame : public QObject {
         QCOMPARE(RandomRange(f.platform, 0, 8), 8);
     }
 
+    // Each level command sets up its board from the level table; the first draw of a new
+    // game picks its number of mines, both ends of the range included.
     void everyLevelStartsReady_data() {
-        QTest::addColumn<int>("level");
-        for (const FixedLevel& fixed : kFixedLevels) {
-            QTest::newRow(std::to_string(fixed.rows * fixed.columns).c_str())
-                << static_cast<int>(fixed.level);
-        }
+        QTest::addColumn<Level>("level");
+        QTest::addColumn<int>("rows");
+        QTest::addColumn<int>("columns");
+        QTest::addColumn<int>("fewestMines");
+        QTest::addColumn<int>("mostMines");
+        QTest::newRow("初級") << Level::Beginner << 9 << 9 << 5 << 15;
+        QTest::newRow("中級") << Level::Intermediate << 16 << 16 << 20 << 40;
+        QTest::newRow("上級") << Level::Advanced << 16 << 30 << 60 << 80;
+        QTest::newRow("超上級") << Level::Expert << 40 << 40 << 250 << 350;
+        QTest::newRow("地獄") << Level::Hell << 60 << 84 << 650 << 800;
     }
     void everyLevelStartsReady() {
-        QFETCH(int, level);
-        const FixedLevel& fixed = *FindFixedLevel(static_cast<Level>(level));
+        QFETCH(Level, level);
+        QFETCH(int, rows);
+        QFETCH(int, columns);
+        QFETCH(int, fewestMines);
+        QFETCH(int, mostMines);
+        const FixedLevel& fixed = *FindFixedLevel(level);
         GameFixture f;
-        for (const float u : {0.0f, 0x1.fffffep-1f, 0.5f}) {
-            f.platform.QueueDraws({u});
-            f.game.SelectLevel(fixed.level);
+        for (const auto& [draw, mines] :
+             {std::pair{0.0f, fewestMines}, {0x1.fffffep-1f, mostMines}}) {
+            f.platform.QueueDraws({draw});
+            f.game.SelectLevel(level);
             f.game.SetupBoard(fixed.rows, fixed.columns);
-            QCOMPARE(f.game.rows(), fixed.rows);
-            QCOMPARE(f.game.columns(), fixed.columns);
-            QCOMPARE(f.game.cells().size(), fixed.rows * fixed.columns);
-            const int mines = f.CountMines();
-            if (u == 0.0f) {
-                QCOMPARE(mines, fixed.fewestMines);
-            } else if (u > 0.9f) {
-                QCOMPARE(mines, fixed.mostMines);
-            }
-            QVERIFY(mines >= fixed.fewestMines && mines <= fixed.mostMines);
-            QCOMPARE(f.game.mineCounterText(), FormatGeneral(mines));
+            QCOMPARE(f.game.rows(), rows);
+            QCOMPARE(f.game.columns(), columns);
+            QCOMPARE(f.game.cells().size(), static_cast<std::size_t>(rows * columns));
+            QCOMPARE(f.CountMines(), mines);
+            QCOMPARE(f.game.mineCounterText(), std::to_string(mines));
             QCOMPARE(f.game.elapsedTimeText(), std::string("0"));
             QCOMPARE(f.game.face(), Face::Start);
             QCOMPARE(f.game.phase(), GamePhase::Ready);
-            QCOMPARE(f.CountTiles(Tile::None), f.game.cells().size());
-            for (const Cell& cell : f.game.cells()) {
-                QVERIFY(cell.enabled);
-            }
+            QCOMPARE(f.CountTiles(Tile::None), rows * columns);
         }
     }
 
@@ -133,14 +135,24 @@ class TestNewGame : public QObject {
         QCOMPARE(f.game.elapsedTimeText(), std::string("0"));
     }
 
-    void newGameAfterAnEndPutsTheStartFaceBack() {
+    // A new game after a loss or a win starts afresh: the same board is won twice in a row.
+    void newGameAfterAnEndStartsAfresh() {
         GameFixture f;
         f.CustomBoard(9, 9, {{0, 0}});
         f.Left(0, 0);
         QCOMPARE(f.game.face(), Face::Fail);
-        f.game.NewGame();
-        QCOMPARE(f.game.face(), Face::Start);
-        QVERIFY(f.Enabled(0, 0));
+        for (int game = 1; game <= 2; ++game) {
+            f.platform.QueueDraws({GameFixture::DrawFor(0, 9), GameFixture::DrawFor(0, 9)});
+            f.game.NewGame();
+            QCOMPARE(f.game.face(), Face::Start);
+            QCOMPARE(f.game.phase(), GamePhase::Ready);
+            f.Left(1, 1);
+            QCOMPARE(f.game.phase(), GamePhase::Playing);
+            f.Left(8, 8);
+            QCOMPARE(f.game.phase(), GamePhase::Won);
+            QCOMPARE(f.game.face(), Face::Clear);
+            QCOMPARE(f.platform.messages.size(), static_cast<std::size_t>(game));
+        }
     }
 
     void levelIsNoneUntilChosen() {

@@ -6,6 +6,7 @@
 #include <QScrollBar>
 #include <QTest>
 #include <QWheelEvent>
+#include <cstdlib>
 
 #include "main_window_fixture.h"
 
@@ -49,11 +50,14 @@ class TestBoardScrolling : public QObject {
         QVERIFY(area->horizontalScrollBar()->value() > 0);
         QVERIFY(area->horizontalScrollBar()->value() < area->horizontalScrollBar()->maximum());
         QCOMPARE(area->verticalScrollBar()->value(), down);
-        // The counters and the face stay at their places above the board.
+        // The counters and the face stay at their places above the board, whole, and the
+        // face is centred in the width the window took, not in the board's.
         const QRect client = w.window.centralWidget()->rect();
         for (const char* name : {"爆弾の数", "リセットボタン", "経過時間"}) {
             QVERIFY2(client.contains(QRect(w.ClientPosition(name), w.Child(name)->size())), name);
         }
+        const int faceCentre = w.ClientPosition("リセットボタン").x() + 12;
+        QVERIFY(std::abs(faceCentre - client.width() / 2) <= 1);
         QCOMPARE(w.InClient(area), QPoint(0, 56));
 
         // A new board setup shows the board's top-left corner.
