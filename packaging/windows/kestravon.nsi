@@ -47,6 +47,11 @@ VIAddVersionKey /LANG=1041 "ProductVersion" "${VERSION}"
 !insertmacro MUI_PAGE_FINISH
 !insertmacro MUI_UNPAGE_CONFIRM
 !insertmacro MUI_UNPAGE_INSTFILES
+; Every way a run ends early leaves the earlier state as it was, and says so.
+!define MUI_TEXT_ABORT_TITLE "インストールを中止しました"
+!define MUI_TEXT_ABORT_SUBTITLE "何も変更していません。"
+!define MUI_UNTEXT_ABORT_TITLE "アンインストールを中止しました"
+!define MUI_UNTEXT_ABORT_SUBTITLE "何も削除していません。"
 !insertmacro MUI_LANGUAGE "Japanese"
 
 ; Asks the player to close the game while it runs, as often as they like; Cancel (and a
@@ -59,7 +64,7 @@ VIAddVersionKey /LANG=1041 "ProductVersion" "${VERSION}"
             ${Break}
         ${EndIf}
         ${IfNot} ${Cmd} `MessageBox MB_RETRYCANCEL|MB_ICONEXCLAMATION \
-                "Kestravon が起動しています。$\r$\nゲームを終了してから「再試行」を押してください。" \
+                "Kestravon が起動しています。$\r$\nゲームを終了してから再試行してください。" \
                 /SD IDCANCEL IDRETRY`
             Abort
         ${EndIf}
@@ -81,7 +86,7 @@ VIAddVersionKey /LANG=1041 "ProductVersion" "${VERSION}"
         ${If} $R9 < 10
             Sleep 300
         ${ElseIfNot} ${Cmd} `MessageBox MB_RETRYCANCEL|MB_ICONEXCLAMATION \
-                "${FROM} は使用中です。$\r$\nKestravon や、このフォルダーを開いているプログラムを終了してから「再試行」を押してください。" \
+                "${FROM} は使用中です。$\r$\nKestravon や、このフォルダーを開いているプログラムを終了してから再試行してください。" \
                 /SD IDCANCEL IDRETRY`
             Abort
         ${EndIf}
