@@ -136,23 +136,6 @@ class TestBestTimeRegistry : public QObject {
         QVERIFY(RegQuery().isEmpty());
     }
 
-    // Times under HKLM or the organisation's key are not the player's.
-    void onlyThePlayersOwnKeyIsRead() {
-        const QStringList shared{
-            QStringLiteral("HKEY_LOCAL_MACHINE\\Software\\Kestravon\\Kestravon\\") + kSection,
-            QStringLiteral("HKEY_CURRENT_USER\\Software\\Kestravon\\OrganizationDefaults\\") +
-                kSection};
-        for (const QString& key : shared) {
-            Reg({"add", key, "/v", "0", "/t", "REG_SZ", "/d", "5", "/f"});
-        }
-        QtPlatform platform;
-        const double loaded = LoadBestTimes(platform).Entry(0);
-        for (const QString& key : shared) {
-            Reg({"delete", key, "/f"});
-        }
-        QCOMPARE(loaded, 999.0);
-    }
-
   private:
     QMap<QString, QVariant> saved_;
 };
