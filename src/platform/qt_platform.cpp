@@ -54,7 +54,10 @@ void QtPlatform::ShowMessage(std::string_view text) {
 
 std::string QtPlatform::ReadSetting(std::string_view application, std::string_view section,
                                     std::string_view key, std::string_view fallback) {
-    const QSettings settings(ToQString(application), ToQString(application));
+    QSettings settings(ToQString(application), ToQString(application));
+    // The player's own store only: an organisation-wide or system-wide file (or HKLM) would
+    // otherwise fill missing entries, and the next save would copy them in as the player's.
+    settings.setFallbacksEnabled(false);
     const QVariant value = settings.value(SettingPath(section, key));
     if (!value.isValid()) {
         return std::string(fallback);

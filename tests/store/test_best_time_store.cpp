@@ -23,8 +23,9 @@ class TestBestTimeStore : public QObject {
 
   private slots:
     void initTestCase() {
-        QVERIFY(configHome_.isValid());
+        QVERIFY(configHome_.isValid() && configDirs_.isValid());
         qputenv("XDG_CONFIG_HOME", configHome_.path().toUtf8());
+        qputenv("XDG_CONFIG_DIRS", configDirs_.path().toUtf8());
     }
 
     // Every test starts with an empty store, whatever ran before it.
@@ -32,6 +33,9 @@ class TestBestTimeStore : public QObject {
         QSettings(QStringLiteral("Kestravon"), QStringLiteral("Kestravon"))
             .remove(QStringLiteral("ベストタイム"));
         QDir(configHome_.filePath(QStringLiteral("Kestravon"))).removeRecursively();
+        QFile::remove(configHome_.filePath(QStringLiteral("Kestravon.conf")));
+        QDir(configDirs_.path()).removeRecursively();
+        QVERIFY(QDir().mkpath(configDirs_.path()));
     }
 
     void emptyStoreLoadsEmptyPlacesAndCreatesAllKeys() {
@@ -125,6 +129,19 @@ class TestBestTimeStore : public QObject {
         QDir(StorePath()).removeRecursively();
         QVERIFY(!written);
     }
+
+    // Times in an organisation-wide or system-wide file are not the player's.
+    void onlyThePlayersOwnStoreIsRead() {
+        for (const QString& path :
+             {configHome_.filePath(QStringLiteral("Kestravon.conf")),
+              configDirs_.filePath(QStringLiteral("Kestravon.conf")),
+              configDirs_.filePath(QStringLiteral("Kestravon/Kestravon.conf"))}) {
+            QSettings shared(path, QSettings::IniFormat);
+            shared.setValue(QStringLiteral("ベストタイム/0"), QStringLiteral("5"));
+        }
+        QtPlatform platform;
+        QCOMPARE(LoadBestTimes(platform).Entry(0), 999.0);
+    }
 #endif
 
   private:
@@ -133,6 +150,7 @@ class TestBestTimeStore : public QObject {
     }
 
     QTemporaryDir configHome_;
+    QTemporaryDir configDirs_;
 };
 
 QTEST_GUILESS_MAIN(TestBestTimeStore)

@@ -16,6 +16,14 @@ namespace {
 constexpr std::array<int, 4> kColumnLefts{40, 160, 280, 400};
 constexpr std::array<int, 3> kPlaceTops{56, 96, 136};
 
+// Shows the window, or brings a shown one to the front, as the active window: Windows
+// shows a tool window without activating it, and the keyboard focus would stay behind.
+void ShowActive(QWidget& window) {
+    window.show();
+    window.raise();
+    window.activateWindow();
+}
+
 }  // namespace
 
 BestTimeWindow::BestTimeWindow(BestTimeTable& bestTimes, const Pictures& pictures)
@@ -105,23 +113,18 @@ BestTimeWindow* BestTimeWindowOpener::Create() {
 
 void BestTimeWindowOpener::OpenModal() {
     if (window_) {
-        window_->raise();
-        window_->activateWindow();
+        ShowActive(*window_);
         return;
     }
     BestTimeWindow* window = Create();
     window->setWindowModality(Qt::ApplicationModal);
+    ShowActive(*window);
     // exec() honours WA_DeleteOnClose: the window is gone when it returns.
     window->exec();
 }
 
 void BestTimeWindowOpener::ShowAfterWin() {
-    if (!window_) {
-        Create()->show();
-        return;
-    }
-    window_->raise();
-    window_->activateWindow();
+    ShowActive(window_ ? *window_ : *Create());
 }
 
 }  // namespace kestravon

@@ -3,12 +3,15 @@
 #include <QMenu>
 #include <QMenuBar>
 
+#include "ui/main/checked_only_mark_menu.h"
+
 namespace kestravon {
 
 namespace {
 
 QMenu* AddMenu(QMenuBar& menuBar, const char* name, const char* caption) {
-    QMenu* menu = menuBar.addMenu(QString::fromUtf8(caption));
+    QMenu* menu = new CheckedOnlyMarkMenu(QString::fromUtf8(caption), &menuBar);
+    menuBar.addMenu(menu);
     menu->setObjectName(QString::fromUtf8(name));
     menu->menuAction()->setObjectName(QString::fromUtf8(name));
     return menu;
