@@ -2,11 +2,9 @@
 #include <windowsx.h>
 #include <QAbstractNativeEventFilter>
 #include <QGuiApplication>
-#include <QWindow>
-#include <cmath>
 
+#include "platform/pointer_snapping.h"
 #include "platform/screen_scale.h"
-#include "platform/snapped_position.h"
 
 namespace kestravon {
 
@@ -33,17 +31,6 @@ bool IsClientMouseMessage(UINT message) {
     }
 }
 
-// The device-pixel ratio of the program's window with that handle, where it is whole.
-int WholeScaleOf(HWND window) {
-    for (QWindow* candidate : QGuiApplication::topLevelWindows()) {
-        if (candidate->handle() != nullptr && candidate->winId() == reinterpret_cast<WId>(window)) {
-            const double ratio = candidate->devicePixelRatio();
-            return ratio == std::floor(ratio) ? static_cast<int>(ratio) : 1;
-        }
-    }
-    return 1;
-}
-
 // The mouse messages of a window's client area carry the position in its screen pixels,
 // relative to the client area, in lParam; `pt` holds the same point on the screen.
 class WindowsPointerSnapper final : public QAbstractNativeEventFilter {
@@ -53,7 +40,7 @@ class WindowsPointerSnapper final : public QAbstractNativeEventFilter {
         if (type != "windows_generic_MSG" || !IsClientMouseMessage(msg->message)) {
             return false;
         }
-        const int scale = WholeScaleOf(msg->hwnd);
+        const int scale = WholeScaleOf(reinterpret_cast<WId>(msg->hwnd));
         const SnappedPosition x =
             Snap(GET_X_LPARAM(msg->lParam), static_cast<int>(msg->pt.x), scale);
         const SnappedPosition y =

@@ -2,11 +2,9 @@
 #include <xcb/xinput.h>
 #include <QAbstractNativeEventFilter>
 #include <QGuiApplication>
-#include <QWindow>
-#include <cmath>
 
+#include "platform/pointer_snapping.h"
 #include "platform/screen_scale.h"
-#include "platform/snapped_position.h"
 
 namespace kestravon {
 
@@ -67,17 +65,6 @@ class XcbPointerSnapper final : public QAbstractNativeEventFilter {
         event.root_x = x.global * 65536;
         event.event_y = y.local * 65536;
         event.root_y = y.global * 65536;
-    }
-
-    // The device-pixel ratio of the program's window with that X window, where it is whole.
-    static int WholeScaleOf(xcb_window_t window) {
-        for (QWindow* candidate : QGuiApplication::topLevelWindows()) {
-            if (candidate->handle() != nullptr && candidate->winId() == window) {
-                const double ratio = candidate->devicePixelRatio();
-                return ratio == std::floor(ratio) ? static_cast<int>(ratio) : 1;
-            }
-        }
-        return 1;
     }
 
     int xinputOpcode_ = -1;

@@ -36,6 +36,34 @@ ScreenFit FitOnScreen(QSize wanted, QPoint frameOrigin, QMargins frame, QRect av
     return {size, origin};
 }
 
+namespace {
+
+// The program can neither move its window nor learn where it stands or where the desktop's
+// panels are: a window too large for the screen is maximised, so that the window system fits
+// it to what its panels leave.
+void FitWindowPlacedBySystem(QWidget& window, QSize wanted, bool fits) {
+    if (!fits) {
+        window.setWindowState(window.windowState() | Qt::WindowMaximized);
+        return;
+    }
+    // A window that grows where it stands may run off the screen, and the window system holds
+    // a maximised window at its size until it has answered the request to restore it (it
+    // drops a program that draws it at another size meanwhile). Shown anew, the window takes
+    // the size the program gives it, and the window system places it.
+    const bool grows = wanted.width() > window.width() || wanted.height() > window.height();
+    const bool reshow = window.isVisible() && (window.isMaximized() || grows);
+    if (reshow) {
+        window.hide();
+    }
+    window.setWindowState(window.windowState() & ~Qt::WindowMaximized);
+    window.resize(wanted);
+    if (reshow) {
+        window.show();
+    }
+}
+
+}  // namespace
+
 bool WindowSystemPlacesWindows() {
     return QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
 }
@@ -51,27 +79,7 @@ void FitWindowOnScreen(QWidget& window, QSize wanted, QSize scrollBars) {
     const ScreenFit fit = FitOnScreen(wanted, outer.topLeft(), frame,
                                       window.screen()->availableGeometry(), scrollBars);
     if (WindowSystemPlacesWindows()) {
-        // The program can neither move its window nor learn where it stands or where the
-        // desktop's panels are: a window too large for the screen is maximised, so that the
-        // window system fits it to what its panels leave.
-        if (fit.size != wanted) {
-            window.setWindowState(window.windowState() | Qt::WindowMaximized);
-            return;
-        }
-        // A window that grows where it stands may run off the screen, and the window system
-        // holds a maximised window at its size until it has answered the request to restore
-        // it (it drops a program that draws it at another size meanwhile). Shown anew, the
-        // window takes the size the program gives it, and the window system places it.
-        const bool grows = wanted.width() > window.width() || wanted.height() > window.height();
-        const bool reshow = window.isVisible() && (window.isMaximized() || grows);
-        if (reshow) {
-            window.hide();
-        }
-        window.setWindowState(window.windowState() & ~Qt::WindowMaximized);
-        window.resize(wanted);
-        if (reshow) {
-            window.show();
-        }
+        FitWindowPlacedBySystem(window, wanted, fit.size == wanted);
         return;
     }
     window.resize(fit.size);
