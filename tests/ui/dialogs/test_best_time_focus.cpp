@@ -9,11 +9,8 @@
 #include "ui/dialogs/best_time_window.h"
 #include "ui/images/pictures.h"
 
-#ifdef Q_OS_WIN
-#include <windows.h>
-#else
-#include <QProcess>
-
+#include "ui/main/system_input.h"
+#ifndef Q_OS_WIN
 #include "ui/main/real_desktop.h"
 #endif
 
@@ -22,22 +19,6 @@ using namespace kestravon;
 namespace {
 
 constexpr int kTimeoutMs = 10000;
-
-// A key pressed on the keyboard, as the window system hands it to the active window.
-void PressKey(Qt::Key key) {
-#ifdef Q_OS_WIN
-    INPUT press{};
-    press.type = INPUT_KEYBOARD;
-    press.ki.wVk = key == Qt::Key_Space ? VK_SPACE : VK_RETURN;
-    INPUT release = press;
-    release.ki.dwFlags = KEYEVENTF_KEYUP;
-    INPUT inputs[] = {press, release};
-    SendInput(2, inputs, sizeof(INPUT));
-#else
-    QProcess::execute(QStringLiteral("xdotool"),
-                      {"key", key == Qt::Key_Space ? "space" : "Return"});
-#endif
-}
 
 }  // namespace
 
@@ -76,7 +57,7 @@ class TestBestTimeFocus : public QObject {
             if (QTest::qWaitFor([&] { return QApplication::activeWindow() == window; },
                                 kTimeoutMs)) {
                 seen = QApplication::focusWidget()->objectName();
-                PressKey(key);
+                QVERIFY(PressKey(key));
                 const bool cleared =
                     QTest::qWaitFor([&] { return bestTimes.Entry(0) == 999; }, kTimeoutMs);
                 seen += cleared ? QStringLiteral(" cleared") : QStringLiteral(" kept");

@@ -10,11 +10,8 @@
 #include "main_window_fixture.h"
 #include "platform/screen_scale.h"
 
-#ifdef Q_OS_WIN
-#include <windows.h>
-#else
-#include <QProcess>
-
+#include "system_input.h"
+#ifndef Q_OS_WIN
 #include "real_desktop.h"
 #endif
 
@@ -48,30 +45,6 @@ QImage Shown(const QWidget& widget, QSize size) {
     shown.setDevicePixelRatio(1);
     return shown;
 }
-
-#ifdef Q_OS_WIN
-// Presses a button ("1" left, "3" right) with the real pointer at a screen pixel given from a
-// widget's top-left corner, counted in screen pixels.
-void ClickAt(const QWidget& widget, QPoint screenPixels, const char* button) {
-    const QPoint inWindow = widget.mapTo(widget.window(), QPoint(0, 0)) * kScale + screenPixels;
-    POINT target{inWindow.x(), inWindow.y()};
-    QVERIFY(ClientToScreen(reinterpret_cast<HWND>(widget.window()->winId()), &target));
-    QVERIFY(SetCursorPos(target.x, target.y));
-    const bool left = button[0] == '1';
-    INPUT inputs[2] = {};
-    inputs[0].type = inputs[1].type = INPUT_MOUSE;
-    inputs[0].mi.dwFlags = left ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_RIGHTDOWN;
-    inputs[1].mi.dwFlags = left ? MOUSEEVENTF_LEFTUP : MOUSEEVENTF_RIGHTUP;
-    QCOMPARE(SendInput(2, inputs, sizeof(INPUT)), 2u);
-}
-#else
-void ClickAt(const QWidget& widget, QPoint screenPixels, const char* button) {
-    const QPoint origin = widget.mapToGlobal(QPoint(0, 0)) * kScale + screenPixels;
-    QVERIFY(QProcess::execute(QStringLiteral("xdotool"),
-                              {"mousemove", QString::number(origin.x()),
-                               QString::number(origin.y()), "click", button}) == 0);
-}
-#endif
 
 }  // namespace
 
@@ -120,9 +93,9 @@ class TestScaledDesktop : public QObject {
     void pressActsOnTheCellUnderThePointer() {
         QFETCH(int, screenPixel);
         QFETCH(int, flaggedColumn);
-        ClickAt(*w_->Board(), QPoint(screenPixel, 29), "3");
+        QVERIFY(ClickAt(*w_->Board(), QPoint(screenPixel, 29), Qt::RightButton));
         // A press in the middle of the board shows that the first one has been handled.
-        ClickAt(*w_->Board(), QPoint(135, 135), "3");
+        QVERIFY(ClickAt(*w_->Board(), QPoint(135, 135), Qt::RightButton));
         QTRY_COMPARE_WITH_TIMEOUT(w_->At(4, 4), Tile::Flag, kTimeoutMs);
         for (int column = 0; column < 9; ++column) {
             QCOMPARE(w_->At(column, 0), column == flaggedColumn ? Tile::Flag : Tile::None);
@@ -131,11 +104,11 @@ class TestScaledDesktop : public QObject {
 
     void theFaceTakesAClickOnItsLastScreenPixel() {
         QWidget& face = *w_->Child("リセットボタン");
-        ClickAt(*w_->Board(), QPoint(15, 15), "3");
+        QVERIFY(ClickAt(*w_->Board(), QPoint(15, 15), Qt::RightButton));
         QTRY_COMPARE_WITH_TIMEOUT(w_->At(0, 0), Tile::Flag, kTimeoutMs);
         // One past the face's bottom-right corner starts nothing; its last pixel does.
-        ClickAt(face, QPoint(50, 45), "1");
-        ClickAt(face, QPoint(49, 45), "1");
+        QVERIFY(ClickAt(face, QPoint(50, 45), Qt::LeftButton));
+        QVERIFY(ClickAt(face, QPoint(49, 45), Qt::LeftButton));
         QTRY_COMPARE_WITH_TIMEOUT(w_->At(0, 0), Tile::None, kTimeoutMs);
     }
 
