@@ -4,6 +4,9 @@
 #include <QLockFile>
 #include <memory>
 #include <random>
+#include <string>
+#include <string_view>
+#include <vector>
 
 #include "platform/platform.h"
 

@@ -3,6 +3,7 @@
 #include <QIcon>
 #include <QPixmap>
 #include <array>
+#include <cstddef>
 
 #include "engine/tile.h"
 
