@@ -5,6 +5,7 @@
 #include <QPushButton>
 
 #include "engine/number_format.h"
+#include "platform/window_placement.h"
 #include "ui/dialogs/dialog_parts.h"
 #include "ui/images/pictures.h"
 
@@ -98,8 +99,9 @@ void BestTimeWindow::ClearLevel(Level level) {
     bestTimes_.ClearLevel(level);
 }
 
-BestTimeWindowOpener::BestTimeWindowOpener(BestTimeTable& bestTimes, const Pictures& pictures)
-    : bestTimes_(bestTimes), pictures_(pictures) {}
+BestTimeWindowOpener::BestTimeWindowOpener(BestTimeTable& bestTimes, const Pictures& pictures,
+                                           const QWidget& mainWindow)
+    : bestTimes_(bestTimes), pictures_(pictures), mainWindow_(mainWindow) {}
 
 BestTimeWindowOpener::~BestTimeWindowOpener() {
     delete window_;
@@ -108,6 +110,7 @@ BestTimeWindowOpener::~BestTimeWindowOpener() {
 BestTimeWindow* BestTimeWindowOpener::Create() {
     window_ = new BestTimeWindow(bestTimes_, pictures_);
     window_->setAttribute(Qt::WA_DeleteOnClose);
+    KeepWithinScreen(*window_, mainWindow_);
     return window_;
 }
 

@@ -37,10 +37,11 @@ class BestTimeWindow final : public QDialog {
 // The program's one reference to the best-time window, which opens in two ways: modally
 // from the menu, or without modality after a win at 超上級. Either way the window has no
 // parent, so that a modeless one can stay open after the main window has closed, and it
-// is destroyed when it closes.
+// is destroyed when it closes. It opens within the screen of the main window.
 class BestTimeWindowOpener final {
   public:
-    BestTimeWindowOpener(BestTimeTable& bestTimes, const Pictures& pictures);
+    BestTimeWindowOpener(BestTimeTable& bestTimes, const Pictures& pictures,
+                         const QWidget& mainWindow);
     BestTimeWindowOpener(const BestTimeWindowOpener&) = delete;
     BestTimeWindowOpener& operator=(const BestTimeWindowOpener&) = delete;
     // Destroys a window that is still open.
@@ -63,6 +64,7 @@ class BestTimeWindowOpener final {
 
     BestTimeTable& bestTimes_;
     const Pictures& pictures_;
+    const QWidget& mainWindow_;
     QPointer<BestTimeWindow> window_;
 };
 

@@ -7,6 +7,7 @@
 #include <variant>
 
 #include "platform/platform.h"
+#include "platform/window_placement.h"
 #include "ui/dialogs/dialog_parts.h"
 
 namespace kestravon {
@@ -86,9 +87,10 @@ void BoardChangeDialog::OnCancel() {
     reject();
 }
 
-BoardChangeAnswer BoardChangeDialog::Ask(Platform& platform) {
+BoardChangeAnswer BoardChangeDialog::Ask(Platform& platform, const QWidget& mainWindow) {
     BoardChangeDialog dialog(platform);
     dialog.setWindowModality(Qt::ApplicationModal);
+    KeepWithinScreen(dialog, mainWindow);
     dialog.exec();
     return dialog.answer_;
 }

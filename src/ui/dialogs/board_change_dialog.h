@@ -28,8 +28,8 @@ class BoardChangeDialog final : public QDialog {
     explicit BoardChangeDialog(Platform& platform);
 
     // A new dialog with empty boxes, modal to the whole application and without an owner
-    // window; returns when it has closed.
-    static BoardChangeAnswer Ask(Platform& platform);
+    // window, within the screen of the main window; returns when it has closed.
+    static BoardChangeAnswer Ask(Platform& platform, const QWidget& mainWindow);
 
   protected:
     void keyPressEvent(QKeyEvent* event) override;

@@ -5,9 +5,12 @@
 #include <QMenuBar>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <QWindowStateChangeEvent>
+#include <algorithm>
 #include <cstdio>
 
 #include "platform/platform.h"
+#include "platform/window_placement.h"
 #include "store/best_time_store.h"
 #include "ui/dialogs/board_change_dialog.h"
 #include "ui/images/pictures.h"
@@ -36,7 +39,7 @@ MainWindow::MainWindow(Platform& platform, BestTimeTable& bestTimes, const Pictu
       bestTimes_(bestTimes),
       pictures_(pictures),
       game_(platform, bestTimes),
-      bestTimeWindow_(bestTimes, pictures) {
+      bestTimeWindow_(bestTimes, pictures, *this) {
     setObjectName(QStringLiteral("メイン"));
     setWindowTitle(QStringLiteral("Kestravon"));
     setWindowIcon(pictures.windowIcon());
@@ -111,9 +114,11 @@ void MainWindow::SetUpBoard(std::int16_t height, std::int16_t width) {
     const bool narrow = !HeaderFits(CentredHeader(boardClient.width()), boardClient.width());
     const QSize client(narrow ? kNarrowClientWidth : boardClient.width(), boardClient.height());
     boardArea_->FitPage(client - QSize(0, kHeaderHeightPixels));
-    FitWindowOnScreen(*this, WithMenuBar(client), boardArea_->ScrollBarExtents());
-
     narrowHeader_ = narrow;
+    boardClientWidth_ = client.width();
+    boardWindowSize_ = WithMenuBar(client);
+    FitWindowOnScreen(*this, boardWindowSize_, boardArea_->ScrollBarExtents());
+
     PlaceHeader();
     mineCounter_->setEnabled(false);
     elapsedTime_->setEnabled(false);
@@ -124,8 +129,11 @@ void MainWindow::SetUpBoard(std::int16_t height, std::int16_t width) {
 
 void MainWindow::PlaceHeader() {
     using namespace layout;
-    // Placed from the width the window really took.
-    const HeaderPlaces places = narrowHeader_ ? NarrowHeader() : CentredHeader(width());
+    // From the width the window really took, where that is less than the board asked for.
+    const int shownWidth = std::min(width(), boardClientWidth_);
+    const HeaderPlaces places = narrowHeader_ && shownWidth == boardClientWidth_
+                                    ? NarrowHeader()
+                                    : CentredHeader(shownWidth);
     faceButton_->move(places.face, ToPixels(kFaceTopTwips));
     mineCounter_->move(places.mineCounter, ToPixels(kCounterTopTwips));
     elapsedTime_->move(places.elapsedTime, ToPixels(kCounterTopTwips));
@@ -133,10 +141,34 @@ void MainWindow::PlaceHeader() {
 
 void MainWindow::resizeEvent(QResizeEvent* event) {
     QMainWindow::resizeEvent(event);
-    // A window that the window system maximised takes its width only when the window system
-    // answers; elsewhere nothing follows a resize.
-    if (isMaximized() && WindowSystemPlacesWindows()) {
+    // Whoever resized the window (the board's setup, the window system, the player), the
+    // header stays over the board: at its place while the board shows whole.
+    if (boardClientWidth_ > 0) {
         PlaceHeader();
+    }
+    // The window system's answer to a restore: the size the window had before it was
+    // maximised, maybe another board's. The board's own follows, once this one is handled.
+    if (restoring_ && !isMaximized()) {
+        restoring_ = false;
+        QMetaObject::invokeMethod(
+            this,
+            [this] {
+                if (!isMaximized() && !isMinimized()) {
+                    ResizeRestoredWindow(*this, boardWindowSize_, boardArea_->ScrollBarExtents());
+                }
+            },
+            Qt::QueuedConnection);
+    }
+}
+
+void MainWindow::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+    // Where the window system places windows, the state changes when the program asks for a
+    // restore, before the window system has answered it with a size.
+    if (event->type() == QEvent::WindowStateChange && WindowSystemPlacesWindows()) {
+        const auto* change = static_cast<const QWindowStateChangeEvent*>(event);
+        restoring_ = change->oldState().testFlag(Qt::WindowMaximized) && !isMaximized() &&
+                     boardWindowSize_.isValid();
     }
 }
 
@@ -167,7 +199,7 @@ void MainWindow::ShowAbout() {
 }
 
 void MainWindow::ChangeBoard() {
-    const BoardChangeAnswer answer = BoardChangeDialog::Ask(platform_);
+    const BoardChangeAnswer answer = BoardChangeDialog::Ask(platform_, *this);
     switch (answer.ending) {
         case BoardChangeAnswer::Ending::Accepted:
             customBoard_ = answer.entry;

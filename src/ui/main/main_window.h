@@ -45,6 +45,7 @@ class MainWindow final : public QMainWindow, private GameObserver {
     void SaveChangedBestTimes();
 
   protected:
+    void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
@@ -53,7 +54,8 @@ class MainWindow final : public QMainWindow, private GameObserver {
     void ShowBestTimesAfterWin() override;
 
     void ConnectMenu();
-    // Places the face button and the counters above the board, for the window's width.
+    // Places the face button and the counters above the part of the board that the window
+    // shows: where the board shows whole, as its setup placed them.
     void PlaceHeader();
     // The window's size for a client area of `client` below the menu bar.
     QSize WithMenuBar(QSize client) const;
@@ -79,8 +81,15 @@ class MainWindow final : public QMainWindow, private GameObserver {
     // cancel forgets it.
     std::optional<BoardEntry> customBoard_;
     std::optional<BestTimeTable> savedBestTimes_;
+    // What the last board setup asked for: the window's size, and the client area's width
+    // for which the header is placed.
+    QSize boardWindowSize_;
+    int boardClientWidth_ = 0;
     // The board is too narrow for the header centred above it.
     bool narrowHeader_ = false;
+    // Left the maximised state where the window system places windows: the next resize is
+    // the window system's, and the board's size is given after it.
+    bool restoring_ = false;
 };
 
 }  // namespace kestravon

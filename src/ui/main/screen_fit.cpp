@@ -1,9 +1,10 @@
 #include "ui/main/screen_fit.h"
 
-#include <QGuiApplication>
 #include <QScreen>
 #include <QWidget>
 #include <algorithm>
+
+#include "platform/window_placement.h"
 
 namespace kestravon {
 
@@ -25,38 +26,31 @@ ScreenFit FitOnScreen(QSize wanted, QPoint frameOrigin, QMargins frame, QRect av
         (wanted + QSize(vertical ? scrollBars.width() : 0, horizontal ? scrollBars.height() : 0))
             .boundedTo(room);
 
-    const QRect outer(frameOrigin, size + frameSize);
-    QPoint origin = frameOrigin;
-    if (outer.right() > available.right()) {
-        origin.setX(std::max(available.left(), available.right() + 1 - outer.width()));
-    }
-    if (outer.bottom() > available.bottom()) {
-        origin.setY(std::max(available.top(), available.bottom() + 1 - outer.height()));
-    }
-    return {size, origin};
+    // Only ever left or up: a window that starts before the area's edge stays there.
+    const QPoint inside = MovedInside(QRect(frameOrigin, size + frameSize), available);
+    return {size, {std::min(frameOrigin.x(), inside.x()), std::min(frameOrigin.y(), inside.y())}};
 }
 
 namespace {
 
-// The program can neither move its window nor learn where it stands or where the desktop's
-// panels are: a window too large for the screen is maximised, so that the window system fits
-// it to what its panels leave.
-void FitWindowPlacedBySystem(QWidget& window, QSize wanted, bool fits) {
-    if (!fits) {
-        window.setWindowState(window.windowState() | Qt::WindowMaximized);
-        return;
-    }
-    // A window that grows where it stands may run off the screen, and the window system holds
-    // a maximised window at its size until it has answered the request to restore it (it
-    // drops a program that draws it at another size meanwhile). Shown anew, the window takes
-    // the size the program gives it, and the window system places it.
-    const bool grows = wanted.width() > window.width() || wanted.height() > window.height();
+ScreenFit FitOnItsScreen(const QWidget& window, QSize wanted, QSize scrollBars) {
+    return FitOnScreen(wanted, window.frameGeometry().topLeft(), FrameOf(window),
+                       window.screen()->availableGeometry(), scrollBars);
+}
+
+// Gives a window a size where the program can neither move its windows nor learn where they
+// stand. A window that grows where it stands may run off the screen, and the window system
+// holds a maximised window at its size until it has answered the request to restore it (it
+// drops a program that draws it at another size meanwhile). Shown anew, the window takes the
+// size the program gives it, and the window system places it.
+void ResizePlacedBySystem(QWidget& window, QSize size) {
+    const bool grows = size.width() > window.width() || size.height() > window.height();
     const bool reshow = window.isVisible() && (window.isMaximized() || grows);
     if (reshow) {
         window.hide();
     }
     window.setWindowState(window.windowState() & ~Qt::WindowMaximized);
-    window.resize(wanted);
+    window.resize(size);
     if (reshow) {
         window.show();
     }
@@ -64,28 +58,26 @@ void FitWindowPlacedBySystem(QWidget& window, QSize wanted, bool fits) {
 
 }  // namespace
 
-bool WindowSystemPlacesWindows() {
-    return QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
-}
-
 void FitWindowOnScreen(QWidget& window, QSize wanted, QSize scrollBars) {
-    const bool framed = window.isVisible();
-    const QRect outer = window.frameGeometry();
-    const QRect inner = window.geometry();
-    const QMargins frame =
-        framed ? QMargins(inner.left() - outer.left(), inner.top() - outer.top(),
-                          outer.right() - inner.right(), outer.bottom() - inner.bottom())
-               : QMargins();
-    const ScreenFit fit = FitOnScreen(wanted, outer.topLeft(), frame,
-                                      window.screen()->availableGeometry(), scrollBars);
+    const ScreenFit fit = FitOnItsScreen(window, wanted, scrollBars);
     if (WindowSystemPlacesWindows()) {
-        FitWindowPlacedBySystem(window, wanted, fit.size == wanted);
+        // Where the window system's panels are is not known: a window too large for the
+        // screen is maximised, so that the window system fits it to what they leave.
+        if (fit.size == wanted) {
+            ResizePlacedBySystem(window, wanted);
+        } else {
+            window.setWindowState(window.windowState() | Qt::WindowMaximized);
+        }
         return;
     }
     window.resize(fit.size);
-    if (framed && fit.frameOrigin != outer.topLeft()) {
+    if (window.isVisible() && fit.frameOrigin != window.frameGeometry().topLeft()) {
         window.move(fit.frameOrigin);
     }
+}
+
+void ResizeRestoredWindow(QWidget& window, QSize wanted, QSize scrollBars) {
+    ResizePlacedBySystem(window, FitOnItsScreen(window, wanted, scrollBars).size);
 }
 
 }  // namespace kestravon

@@ -30,8 +30,9 @@ ScreenFit FitOnScreen(QSize wanted, QPoint frameOrigin, QMargins frame, QRect av
 // fit is maximised instead, and one that fits is restored.
 void FitWindowOnScreen(QWidget& window, QSize wanted, QSize scrollBars);
 
-// Whether the window system alone places windows (Wayland): a program can neither move
-// its windows nor learn where they stand.
-bool WindowSystemPlacesWindows();
+// For a window that has just left the maximised state where the window system places
+// windows: gives it the size FitOnScreen says (the window system would give back the size it
+// had before it was maximised), and has the window system place it afresh where it grows.
+void ResizeRestoredWindow(QWidget& window, QSize wanted, QSize scrollBars);
 
 }  // namespace kestravon

@@ -46,7 +46,7 @@ class TestBestTimeFocus : public QObject {
         BestTimeTable bestTimes;
         bestTimes.SetEntry(0, 5);
         const Pictures pictures;
-        BestTimeWindowOpener opener(bestTimes, pictures);
+        BestTimeWindowOpener opener(bestTimes, pictures, mainWindow);
         // Where the focus was once the window had opened, and what the key did.
         QString seen = QStringLiteral("never opened");
         const auto pressAtOnce = [&] {

@@ -119,7 +119,7 @@ class TestDialogWindows : public QObject {
                 dialog->close();
             }
         });
-        const BoardChangeAnswer answer = BoardChangeDialog::Ask(platform_);
+        const BoardChangeAnswer answer = BoardChangeDialog::Ask(platform_, mainWindow_);
         switch (answer.ending) {
             case BoardChangeAnswer::Ending::Accepted:
                 return focus + QStringLiteral(" %1x%2x%3")
@@ -146,6 +146,8 @@ class TestDialogWindows : public QObject {
     FakePlatform platform_;
     Pictures pictures_;
     BestTimeTable bestTimes_;
+    // Never shown: its screen is the one the windows open on.
+    QWidget mainWindow_;
 };
 
 void TestDialogWindows::init() {
@@ -292,12 +294,14 @@ void TestDialogWindows::leavingBoardChange() {
     QCOMPARE(minesAfter, mines);
 }
 
-// The command's dialog, twice: each time a new, application-modal one with empty boxes.
+// The command's dialog, twice: each time a new, application-modal one with empty boxes, at
+// its designed place (it fits the 800 x 600 screen).
 void TestDialogWindows::eachBoardChangeOpensEmpty() {
     QStringList seen;
     for (const char* button : {"OKButton", "CancelButton"}) {
         seen << BoardChange([&seen, button](QWidget& dialog) {
             seen << QString::number(dialog.windowModality()) << dialog.objectName();
+            QCOMPARE(dialog.geometry(), QRect(184, 250, 250, 163));
             for (const char* box : {"高さ", "幅", "地雷の数"}) {
                 seen << Child<QLineEdit>(dialog, box)->text();
             }
@@ -346,20 +350,28 @@ void TestDialogWindows::clear() {
 }
 
 // The menu command: a new application-modal window showing the table as it is now, gone
-// once OK has closed it.
+// once OK has closed it. On the 960 x 540 screen its designed place would reach below the
+// bottom edge: it moves up just enough for its frame (2 pixels offscreen) to end there.
 void TestDialogWindows::menuOpensModalBestTimes() {
-    BestTimeWindowOpener opener(bestTimes_, pictures_);
+    BestTimeWindowOpener opener(bestTimes_, pictures_, mainWindow_);
     bestTimes_.SetEntry(6, 12.34);
     QStringList seen;
+    QRect geometry;
     QTimer::singleShot(0, [&] {
         if (QWidget* shown = QApplication::activeModalWidget()) {
             seen << QString::number(shown == opener.window()) << Scores(*shown)[6]
                  << QString::number(shown->windowModality() == Qt::ApplicationModal);
+            geometry = shown->geometry();
             QTest::mouseClick(Child(*shown, "OKボタン"), Qt::LeftButton);
         }
     });
     opener.OpenModal();
     QCOMPARE(seen, (QStringList{"1", "12.3", "1"}));
+#ifdef Q_OS_WIN
+    QCOMPARE(geometry, QRect(323, 364, 542, 265));  // Wine's desk screen is large enough
+#else
+    QCOMPARE(geometry, QRect(323, 540 - 2 - 265, 542, 265));
+#endif
     QCOMPARE(OpenBestTimeWindows(), 0);
     QVERIFY(opener.window() == nullptr);
 }
@@ -367,7 +379,7 @@ void TestDialogWindows::menuOpensModalBestTimes() {
 // After a win at 超上級: a modeless top-level window. A further win, and the menu
 // command, only bring that window to the front, with the labels it had. OK destroys it.
 void TestDialogWindows::winShowsOneModelessWindow() {
-    BestTimeWindowOpener opener(bestTimes_, pictures_);
+    BestTimeWindowOpener opener(bestTimes_, pictures_, mainWindow_);
     opener.ShowAfterWin();
     QPointer<BestTimeWindow> window = opener.window();
     QVERIFY(window && window->isVisible() && window->isWindow() && !window->parentWidget());
@@ -400,7 +412,7 @@ void TestDialogWindows::winShowsOneModelessWindow() {
 void TestDialogWindows::modelessWindowOutlivesTheMainWindow() {
     QWidget mainWindow;
     ShowActive(mainWindow);
-    BestTimeWindowOpener opener(bestTimes_, pictures_);
+    BestTimeWindowOpener opener(bestTimes_, pictures_, mainWindow);
     opener.ShowAfterWin();
 
     QStringList steps;

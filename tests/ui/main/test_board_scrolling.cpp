@@ -59,6 +59,9 @@ class TestBoardScrolling : public QObject {
         const int faceCentre = w.ClientPosition("リセットボタン").x() + 12;
         QVERIFY(std::abs(faceCentre - client.width() / 2) <= 1);
         QCOMPARE(w.InClient(area), QPoint(0, 56));
+        // The player makes the window narrower: the face follows the middle of what shows.
+        w.window.resize(400, 300);
+        QVERIFY(std::abs(w.ClientPosition("リセットボタン").x() + 12 - 200) <= 1);
 
         // A new board setup shows the board's top-left corner.
         ChooseHell(w);

@@ -1,5 +1,6 @@
 #include <QTest>
 
+#include "platform/window_placement.h"
 #include "ui/main/screen_fit.h"
 
 using namespace kestravon;
@@ -51,6 +52,27 @@ class TestScreenFit : public QObject {
         const ScreenFit fit = FitOnScreen(wanted, origin, frame, available, QSize(15, 15));
         QCOMPARE(fit.size, size);
         QCOMPARE(fit.frameOrigin, movedTo);
+    }
+
+    // A secondary window's frame at its designed place, moved onto the main window's screen.
+    void movedInside_data() {
+        QTest::addColumn<QRect>("frame");
+        QTest::addColumn<QRect>("available");
+        QTest::addColumn<QPoint>("movedTo");
+        const QRect laptop150(0, 0, 960, 540);
+        QTest::newRow("fits: stays") << QRect(183, 240, 252, 174) << laptop150 << QPoint(183, 240);
+        QTest::newRow("past the bottom: up just enough")
+            << QRect(322, 354, 544, 276) << laptop150 << QPoint(322, 264);
+        QTest::newRow("left of a second screen: right just enough")
+            << QRect(322, 354, 544, 276) << QRect(1366, 0, 1920, 1040) << QPoint(1366, 354);
+        QTest::newRow("larger than the area: its top-left corner")
+            << QRect(-5, 300, 544, 276) << QRect(0, 0, 400, 200) << QPoint(0, 0);
+    }
+    void movedInside() {
+        QFETCH(QRect, frame);
+        QFETCH(QRect, available);
+        QFETCH(QPoint, movedTo);
+        QCOMPARE(MovedInside(frame, available), movedTo);
     }
 };
 
