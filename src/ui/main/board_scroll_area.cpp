@@ -8,8 +8,11 @@
 
 namespace kestravon {
 
-BoardScrollArea::BoardScrollArea(QWidget* board, QWidget* parent) : QScrollArea(parent) {
+BoardScrollArea::BoardScrollArea(QWidget* board, QWidget* parent)
+    : QScrollArea(parent), board_(board) {
     setFrameShape(QFrame::NoFrame);
+    // The keyboard's focus goes to the board itself, which scrolls the area by its cursor.
+    setFocusPolicy(Qt::NoFocus);
     // The layout may make the area as small as the window becomes.
     setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
     auto* page = new QWidget;
@@ -55,6 +58,12 @@ void BoardScrollArea::HideNeedlessBars() {
 
 QSize BoardScrollArea::ScrollBarExtents() const {
     return {verticalScrollBar()->sizeHint().width(), horizontalScrollBar()->sizeHint().height()};
+}
+
+void BoardScrollArea::ShowBoardPart(QRect part) {
+    const QRect inPage = part.translated(board_->pos());
+    ensureVisible(inPage.center().x(), inPage.center().y(), part.width() / 2 + 1,
+                  part.height() / 2 + 1);
 }
 
 void BoardScrollArea::wheelEvent(QWheelEvent* event) {

@@ -20,12 +20,17 @@ class BoardScrollArea final : public QScrollArea {
     // The room the scroll bars take: the vertical bar's width, the horizontal bar's height.
     QSize ScrollBarExtents() const;
 
+    // Scrolls, where it must, until `part` of the board (in the board's own pixels) shows.
+    void ShowBoardPart(QRect part);
+
   protected:
     void resizeEvent(QResizeEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
 
   private:
     void HideNeedlessBars();
+
+    QWidget* board_;
 };
 
 }  // namespace kestravon

@@ -32,6 +32,7 @@ QFont DesignedFont() {
 CounterBox::CounterBox(const QString& name, const QRect& geometry, QWidget* parent)
     : QLineEdit(QStringLiteral("0"), parent), designedFont_(DesignedFont()) {
     setObjectName(name);
+    setAccessibleName(name);
     setGeometry(geometry);
     setFont(designedFont_);
     setAlignment(Qt::AlignRight | Qt::AlignVCenter);

@@ -14,6 +14,7 @@
 #include "store/best_time_store.h"
 #include "ui/dialogs/board_change_dialog.h"
 #include "ui/images/pictures.h"
+#include "ui/main/board_accessibility.h"
 #include "ui/main/board_layout.h"
 #include "ui/main/board_scroll_area.h"
 #include "ui/main/board_widget.h"
@@ -66,11 +67,12 @@ MainWindow::MainWindow(Platform& platform, BestTimeTable& bestTimes, const Pictu
     faceButton_ = new FaceButton(header);
     faceButton_->setObjectName(QStringLiteral("リセットボタン"));
     faceButton_->setGeometry(layout::kDesignedFaceButton);
-    faceButton_->ShowFace(pictures.face(game_.face()));
+    faceButton_->ShowFace(pictures.face(game_.face()), FaceStateName(game_.face()));
     connect(faceButton_, &FaceButton::clicked, this, [this] { game_.NewGame(); });
     board_ = new BoardWidget(
         game_, pictures, [this](int cell, MouseButton button) { game_.PressCell(cell, button); });
     boardArea_ = new BoardScrollArea(board_, client);
+    connect(board_, &BoardWidget::cursorMoved, boardArea_, &BoardScrollArea::ShowBoardPart);
     auto* rows = new QVBoxLayout(client);
     rows->setContentsMargins(0, 0, 0, 0);
     rows->setSpacing(0);
@@ -125,6 +127,7 @@ void MainWindow::SetUpBoard(std::int16_t height, std::int16_t width) {
 
     game_.SetupBoard(height, width);
     board_->FitBoard();
+    board_->setFocus();
 }
 
 void MainWindow::PlaceHeader() {
@@ -217,9 +220,9 @@ void MainWindow::ChangeBoard() {
 }
 
 void MainWindow::GameChanged(const GameChanges& changes) {
-    board_->Repaint(changes);
+    board_->ShowChanges(changes);
     if (changes.face) {
-        faceButton_->ShowFace(pictures_.face(game_.face()));
+        faceButton_->ShowFace(pictures_.face(game_.face()), FaceStateName(game_.face()));
     }
     if (changes.mineCounter) {
         mineCounter_->ShowText(ToQString(game_.mineCounterText()));

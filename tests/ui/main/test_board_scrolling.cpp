@@ -63,10 +63,15 @@ class TestBoardScrolling : public QObject {
         w.window.resize(400, 300);
         QVERIFY(std::abs(w.ClientPosition("リセットボタン").x() + 12 - 200) <= 1);
 
-        // A new board setup shows the board's top-left corner.
+        // A new board setup shows the board's top-left corner; the keyboard's cursor brings
+        // its last cell into view.
         ChooseHell(w);
         QCOMPARE(area->horizontalScrollBar()->value(), 0);
         QCOMPARE(area->verticalScrollBar()->value(), 0);
+        QTest::keyClick(w.Board(), Qt::Key_End, Qt::ControlModifier);
+        const QRect last = w.Board()->CellRect(60 * 84 - 1);
+        QVERIFY(area->viewport()->rect().contains(
+            QRect(w.Board()->mapTo(area->viewport(), last.topLeft()), last.size())));
     }
 
     // A window that would reach past the right or the bottom edge moves just enough; one

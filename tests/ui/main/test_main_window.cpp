@@ -1,3 +1,4 @@
+#include <QAccessible>
 #include <QAction>
 #include <QLineEdit>
 #include <QMenu>
@@ -292,6 +293,7 @@ class TestMainWindow : public QObject {
         QTest::mousePress(face, Qt::LeftButton, {}, QPoint(5, 5));
         QTest::mouseRelease(face, Qt::LeftButton, {}, QPoint(40, 5));
         QCOMPARE(w.window.game().face(), Face::Fail);
+        w.QueueLevelMines(Level::Beginner, {{0, 0}, {1, 0}, {2, 0}, {3, 0}, {4, 0}});
         QTest::mouseClick(face, Qt::LeftButton, {}, QPoint(5, 5));
         QCOMPARE(w.window.game().face(), Face::Start);
         QCOMPARE(face->size(), QSize(25, 23));
@@ -299,6 +301,26 @@ class TestMainWindow : public QObject {
         QVERIFY(w.window.game().cells()[0].enabled);
         // The last game's mines are gone from the screen too.
         CompareShownCells(w);
+
+        // Without a mouse: Space on the board's cursor, Tab to the face and Space on it, Tab
+        // back; a screen reader hears the face as a button with the game's state.
+        QVERIFY(QTest::qWaitForWindowActive(&w.window));
+        QCOMPARE(QApplication::focusWidget(), w.Board());
+        QTest::keyClick(w.Board(), Qt::Key_Space);
+        QAccessibleInterface* faceReader = QAccessible::queryAccessibleInterface(face);
+        QCOMPARE(faceReader->role(), QAccessible::Button);
+        QCOMPARE(faceReader->text(QAccessible::Description), QStringLiteral("失敗"));
+        QTest::keyClick(w.Board(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), face);
+        QTest::keyClick(face, Qt::Key_Space);
+        QCOMPARE(w.window.game().face(), Face::Start);
+        QTest::keyClick(face, Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), w.Board());
+        for (const char* counter : {"爆弾の数", "経過時間"}) {
+            QCOMPARE(
+                QAccessible::queryAccessibleInterface(w.Child(counter))->text(QAccessible::Name),
+                QString::fromUtf8(counter));
+        }
     }
 
     void levelCommandDropsTheRunningGame() {
