@@ -12,8 +12,7 @@ static void BM_NewGameHell(benchmark::State& state) {
     FakePlatform platform;
     BestTimeTable bestTimes;
     Game game(platform, bestTimes);
-    game.SelectLevel(Level::Hell);
-    game.SetupBoard(60, 84);
+    game.ChooseLevel(Level::Hell);
     for (auto _ : state) {
         game.NewGame();
     }
@@ -24,8 +23,7 @@ static void BM_FloodWholeHellBoard(benchmark::State& state) {
     FakePlatform platform;
     BestTimeTable bestTimes;
     Game game(platform, bestTimes);
-    game.SelectCustomBoard(0);
-    game.SetupBoard(60, 84);
+    game.AnswerBoardChange({BoardChangeAnswer::Ending::Accepted, {60, 84, 0}});
     for (auto _ : state) {
         state.PauseTiming();
         game.NewGame();

@@ -16,6 +16,13 @@ struct BoardEntry {
     bool operator==(const BoardEntry&) const = default;
 };
 
+// How the player left the board-change dialog.
+struct BoardChangeAnswer {
+    enum class Ending { Accepted, Cancelled, Closed };
+    Ending ending = Ending::Closed;
+    BoardEntry entry{};  // the accepted entry, when Accepted
+};
+
 // Boards of this many cells and more are refused, and so are boards of fewer than the
 // smallest area.
 inline constexpr double kBoardAreaLimit = 3000;

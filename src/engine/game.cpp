@@ -12,21 +12,11 @@ namespace kestravon {
 Game::Game(Platform& platform, BestTimeTable& bestTimes)
     : platform_(platform), bestTimes_(bestTimes) {}
 
-void Game::SelectLevel(Level level) {
-    level_ = level;
-    pending_.level = true;
-    Flush();
-}
-
-void Game::SelectCustomBoard(std::int16_t mines) {
-    customMines_ = mines;
-    SelectLevel(Level::Custom);
-}
-
 void Game::SetupBoard(std::int16_t rows, std::int16_t columns) {
     if (rows < 1 || columns < 1 || rows > kMaxBoardSide || columns > kMaxBoardSide) {
         return;
     }
+    pending_.board = true;
     rows_ = rows;
     columns_ = columns;
     const auto cellCount = static_cast<std::size_t>(rows) * static_cast<std::size_t>(columns);

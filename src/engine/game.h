@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "engine/board_entry.h"
 #include "engine/game_observer.h"
 #include "engine/levels.h"
 #include "engine/tile.h"
@@ -43,10 +44,13 @@ class Game final {
     // The current level: the one whose number of mines a new game takes, and whose best
     // times a win ranks. None before the first choice.
     std::optional<Level> level() const { return level_; }
-    // Chooses a fixed level.
-    void SelectLevel(Level level);
-    // Chooses the custom board, whose new games have `mines` mines.
-    void SelectCustomBoard(std::int16_t mines);
+
+    // A fixed level's command: the level, then its board with a new game on it.
+    void ChooseLevel(Level level);
+    // The board-change command, once the player has left its dialog: an accepted entry
+    // becomes the custom board, and a cancel forgets the last one; an accepted entry, or
+    // the close box after one, sets that board up with a new game.
+    void AnswerBoardChange(const BoardChangeAnswer& answer);
 
     // Lays out a board of `rows` x `columns` cells and starts a new game on it. Sides
     // outside 1..101 are refused.
@@ -69,6 +73,9 @@ class Game final {
     const std::string& elapsedTimeText() const { return elapsedTime_; }
 
   private:
+    void SelectLevel(Level level);
+    // The custom board, whose new games have `mines` mines.
+    void SelectCustomBoard(std::int16_t mines);
     void LeftPress(int cell);
     void RightPress(int cell);
     void RevealCell(int x, int y);
@@ -105,6 +112,8 @@ class Game final {
 
     std::optional<Level> level_;
     std::int16_t customMines_ = 0;
+    // The last custom board accepted, which the dialog's close box sets up again.
+    std::optional<BoardEntry> customBoard_;
 
     std::int16_t rows_ = 0;
     std::int16_t columns_ = 0;

@@ -6,6 +6,7 @@ namespace kestravon {
 
 // What one step of the game changed, so that a view repaints only that.
 struct GameChanges {
+    bool board = false;      // a board was laid out, maybe of a new size
     bool allCells = false;   // every cell (a new board or a new game)
     std::vector<int> cells;  // cell numbers, when not allCells
     bool face = false;
@@ -15,8 +16,8 @@ struct GameChanges {
     bool clock = false;  // the clock started or stopped
 
     bool Empty() const {
-        return !allCells && cells.empty() && !face && !mineCounter && !elapsedTime && !level &&
-               !clock;
+        return !board && !allCells && cells.empty() && !face && !mineCounter && !elapsedTime &&
+               !level && !clock;
     }
 };
 

@@ -30,7 +30,8 @@ class FakePlatform final : public Platform {
     bool WriteSettings(std::string_view application, std::string_view section,
                        const std::vector<Setting>& settings) override;
 
-    bool AnotherInstanceRunning() override { return anotherInstance; }
+    // A test's program is the only copy.
+    bool AnotherInstanceRunning() override { return false; }
 
     // Queues draws to be returned before the fallback sequence takes over.
     void QueueDraws(const std::vector<float>& draws);
@@ -54,7 +55,6 @@ class FakePlatform final : public Platform {
     std::map<SettingKey, std::string> settings;
     int settingWrites = 0;  // writes of the store, each of one or more settings
     bool failWrites = false;
-    bool anotherInstance = false;
 };
 
 }  // namespace kestravon

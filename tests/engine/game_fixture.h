@@ -38,8 +38,7 @@ struct GameFixture {
             draws.push_back(DrawFor(y, rows));
         }
         platform.QueueDraws(draws);
-        game.SelectCustomBoard(static_cast<std::int16_t>(mines.size()));
-        game.SetupBoard(static_cast<std::int16_t>(rows), static_cast<std::int16_t>(columns));
+        Accept(rows, columns, static_cast<int>(mines.size()));
     }
 
     // A fixed level's board with known mines: the first draw picks the mine count.
@@ -53,8 +52,15 @@ struct GameFixture {
             draws.push_back(DrawFor(y, fixed.rows));
         }
         platform.QueueDraws(draws);
-        game.SelectLevel(level);
-        game.SetupBoard(fixed.rows, fixed.columns);
+        game.ChooseLevel(level);
+    }
+
+    // The board-change dialog's answer for an accepted entry.
+    void Accept(int rows, int columns, int mines) {
+        game.AnswerBoardChange(
+            {BoardChangeAnswer::Ending::Accepted,
+             {static_cast<std::int16_t>(rows), static_cast<std::int16_t>(columns),
+              static_cast<std::int16_t>(mines)}});
     }
 
     int Index(int x, int y) const { return y * game.columns() + x; }

@@ -1,4 +1,5 @@
 #include <QTest>
+#include <algorithm>
 
 #include "engine/random_range.h"
 #include "game_fixture.h"
@@ -49,13 +50,11 @@ class TestNewGame : public QObject {
         QFETCH(int, columns);
         QFETCH(int, fewestMines);
         QFETCH(int, mostMines);
-        const FixedLevel& fixed = *FindFixedLevel(level);
         GameFixture f;
         for (const auto& [draw, mines] :
              {std::pair{0.0f, fewestMines}, {0x1.fffffep-1f, mostMines}}) {
             f.platform.QueueDraws({draw});
-            f.game.SelectLevel(level);
-            f.game.SetupBoard(fixed.rows, fixed.columns);
+            f.game.ChooseLevel(level);
             QCOMPARE(f.game.rows(), rows);
             QCOMPARE(f.game.columns(), columns);
             QCOMPARE(f.game.cells().size(), static_cast<std::size_t>(rows * columns));
@@ -85,8 +84,7 @@ class TestNewGame : public QObject {
         f.platform.QueueDraws({GameFixture::DrawFor(3, 9), GameFixture::DrawFor(7, 9),
                                GameFixture::DrawFor(3, 9), GameFixture::DrawFor(7, 9),
                                GameFixture::DrawFor(7, 9), GameFixture::DrawFor(3, 9)});
-        f.game.SelectCustomBoard(2);
-        f.game.SetupBoard(9, 9);
+        f.Accept(9, 9, 2);
         QCOMPARE(f.platform.drawCount, 6);
         QVERIFY(f.Mine(3, 7));
         QVERIFY(f.Mine(7, 3));
@@ -99,8 +97,7 @@ class TestNewGame : public QObject {
         GameFixture fresh;
         fresh.LevelBoard(Level::Beginner, mines);
         GameFixture f;
-        f.game.SelectLevel(Level::Hell);
-        f.game.SetupBoard(60, 84);
+        f.game.ChooseLevel(Level::Hell);
         f.LevelBoard(Level::Beginner, mines);
         for (int y = 0; y < 9; ++y) {
             for (int x = 0; x < 9; ++x) {
@@ -158,11 +155,51 @@ class TestNewGame : public QObject {
     void levelIsNoneUntilChosen() {
         GameFixture f;
         QVERIFY(!f.game.level().has_value());
-        f.game.SelectLevel(Level::Hell);
+        f.game.ChooseLevel(Level::Hell);
         QCOMPARE(f.game.level(), std::optional<Level>(Level::Hell));
-        f.game.SelectCustomBoard(7);
+        f.Accept(9, 9, 7);
         QCOMPARE(f.game.level(), std::optional<Level>(Level::Custom));
-        QVERIFY(f.observer.reports.back().level);
+        QVERIFY(std::any_of(f.observer.reports.begin(), f.observer.reports.end(),
+                            [](const GameChanges& changes) { return changes.level; }));
+    }
+
+    // The board-change command's answers in turn, from 初級, with a flag put on (1, 1)
+    // before each: the board and the level they leave, and whether a new game started.
+    void boardChangeAnswers_data() {
+        QTest::addColumn<QStringList>("answers");  // an accepted HxWxM, cancel or close
+        QTest::addColumn<QString>("after");
+        QTest::newRow("close box before any entry: nothing")
+            << QStringList{"close"} << "9x9 0 flag";
+        QTest::newRow("accepted") << QStringList{"10x12x7"} << "10x12 5 new";
+        QTest::newRow("close box after an accepted entry: that board again")
+            << QStringList{"10x12x7", "close"} << "10x12 5 new";
+        QTest::newRow("cancel: nothing, nor the close box after it")
+            << QStringList{"10x12x7", "cancel", "close"} << "10x12 5 flag";
+    }
+    void boardChangeAnswers() {
+        QFETCH(QStringList, answers);
+        QFETCH(QString, after);
+        GameFixture f;
+        f.game.ChooseLevel(Level::Beginner);
+        for (const QString& answer : answers) {
+            if (f.At(1, 1) == Tile::None) {
+                f.Right(1, 1);
+            }
+            if (answer == "close" || answer == "cancel") {
+                f.game.AnswerBoardChange({answer == "close" ? BoardChangeAnswer::Ending::Closed
+                                                            : BoardChangeAnswer::Ending::Cancelled,
+                                          {}});
+            } else {
+                const QStringList entry = answer.split('x');
+                f.Accept(entry[0].toInt(), entry[1].toInt(), entry[2].toInt());
+            }
+        }
+        QCOMPARE(QStringLiteral("%1x%2 %3 %4")
+                     .arg(f.game.rows())
+                     .arg(f.game.columns())
+                     .arg(static_cast<int>(*f.game.level()))
+                     .arg(f.At(1, 1) == Tile::Flag ? "flag" : "new"),
+                 after);
     }
 
     void boardsTheGridCannotHoldAreRefused() {
@@ -181,15 +218,13 @@ class TestNewGame : public QObject {
     // No command reaches these states; the game still ends its new game in them.
     void newGameEndsWhenTheMinesCannotAllBePlaced() {
         GameFixture before;
-        before.game.SelectLevel(Level::Hell);
+        before.Accept(0, 0, 650);
         before.game.NewGame();
         QCOMPARE(before.game.cells().size(), 0);
 
         GameFixture full;
-        full.game.SelectCustomBoard(81);
-        full.game.SetupBoard(9, 9);
-        full.game.SelectCustomBoard(100);
-        full.game.NewGame();
+        full.Accept(9, 9, 81);
+        full.Accept(9, 9, 100);
         QCOMPARE(full.CountMines(), 81);
     }
 

@@ -110,15 +110,12 @@ class TestRandomGames : public QObject {
             if (game % 20 == 0) {
                 const FixedLevel& fixed =
                     kFixedLevels[static_cast<std::size_t>(game / 20) % kFixedLevels.size()];
-                f.game.SelectLevel(fixed.level);
-                f.game.SetupBoard(fixed.rows, fixed.columns);
+                f.game.ChooseLevel(fixed.level);
             } else {
                 const int rows = std::uniform_int_distribution(1, 30)(random);
                 const int columns = std::uniform_int_distribution(1, 30)(random);
-                f.game.SelectCustomBoard(static_cast<std::int16_t>(
-                    std::uniform_int_distribution(0, rows * columns / 4)(random)));
-                f.game.SetupBoard(static_cast<std::int16_t>(rows),
-                                  static_cast<std::int16_t>(columns));
+                f.Accept(rows, columns,
+                         std::uniform_int_distribution(0, rows * columns / 4)(random));
             }
             // Half the players know where the mines are and press the safe cells in a
             // random order, so that wins come on every level, not only on tiny boards.

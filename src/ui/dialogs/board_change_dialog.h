@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QDialog>
-#include <optional>
 
 #include "engine/board_entry.h"
 
@@ -10,13 +9,6 @@ class QLineEdit;
 namespace kestravon {
 
 class Platform;
-
-// How the player left the board-change dialog.
-struct BoardChangeAnswer {
-    enum class Ending { Accepted, Cancelled, Closed };
-    Ending ending = Ending::Closed;
-    BoardEntry entry{};  // the accepted entry, when Accepted
-};
 
 // The board-change dialog ("盤面の変更"): a height, a width and a number of mines for a
 // custom board. OK tests the entry and shows the refusal in a message box, or accepts it.

@@ -97,9 +97,9 @@ void MainWindow::ConnectMenu() {
         connect(menu_.levels[i], &QAction::triggered, this, [this, level] {
             ShowLevel();
             if (level == Level::Custom) {
-                ChangeBoard();
+                game_.AnswerBoardChange(BoardChangeDialog::Ask(platform_, *this));
             } else {
-                ChooseLevel(level);
+                game_.ChooseLevel(level);
             }
         });
     }
@@ -108,11 +108,11 @@ void MainWindow::ConnectMenu() {
     connect(menu_.about, &QAction::triggered, this, [this] { ShowAbout(); });
 }
 
-void MainWindow::SetUpBoard(std::int16_t height, std::int16_t width) {
+void MainWindow::FitWindowToBoard() {
     using namespace layout;
     // The client area below the menu bar: what the window's outer size leaves after the
     // frame, the caption and the menu bar, widened where the counters would not fit.
-    const QSize boardClient = BoardClientSize(height, width);
+    const QSize boardClient = BoardClientSize(game_.rows(), game_.columns());
     const bool narrow = !HeaderFits(CentredHeader(boardClient.width()), boardClient.width());
     const QSize client(narrow ? kNarrowClientWidth : boardClient.width(), boardClient.height());
     boardArea_->FitPage(client - QSize(0, kHeaderHeightPixels));
@@ -124,8 +124,6 @@ void MainWindow::SetUpBoard(std::int16_t height, std::int16_t width) {
     PlaceHeader();
     mineCounter_->setEnabled(false);
     elapsedTime_->setEnabled(false);
-
-    game_.SetupBoard(height, width);
     board_->FitBoard();
     board_->setFocus();
 }
@@ -182,15 +180,6 @@ QSize MainWindow::WithMenuBar(QSize client) const {
     return client + QSize(0, height > 0 ? height : menuBar()->sizeHint().height());
 }
 
-void MainWindow::ChooseLevel(Level level) {
-    const FixedLevel* fixed = FindFixedLevel(level);
-    if (fixed == nullptr) {
-        return;
-    }
-    game_.SelectLevel(level);
-    SetUpBoard(fixed->rows, fixed->columns);
-}
-
 void MainWindow::ShowLevel() {
     for (std::size_t i = 0; i < menu_.levels.size(); ++i) {
         menu_.levels[i]->setChecked(game_.level() == static_cast<Level>(i));
@@ -201,25 +190,10 @@ void MainWindow::ShowAbout() {
     platform_.ShowMessage(kAboutText);
 }
 
-void MainWindow::ChangeBoard() {
-    const BoardChangeAnswer answer = BoardChangeDialog::Ask(platform_, *this);
-    switch (answer.ending) {
-        case BoardChangeAnswer::Ending::Accepted:
-            customBoard_ = answer.entry;
-            break;
-        case BoardChangeAnswer::Ending::Cancelled:
-            customBoard_.reset();
-            return;
-        case BoardChangeAnswer::Ending::Closed:
-            break;
-    }
-    if (customBoard_) {
-        game_.SelectCustomBoard(customBoard_->mines);
-        SetUpBoard(customBoard_->height, customBoard_->width);
-    }
-}
-
 void MainWindow::GameChanged(const GameChanges& changes) {
+    if (changes.board) {
+        FitWindowToBoard();
+    }
     board_->ShowChanges(changes);
     if (changes.face) {
         faceButton_->ShowFace(pictures_.face(game_.face()), FaceStateName(game_.face()));

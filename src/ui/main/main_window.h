@@ -5,7 +5,6 @@
 #include <optional>
 
 #include "engine/best_time_table.h"
-#include "engine/board_entry.h"
 #include "engine/game.h"
 #include "ui/dialogs/best_time_window.h"
 #include "ui/main/main_menu.h"
@@ -30,12 +29,12 @@ class MainWindow final : public QMainWindow, private GameObserver {
     MainWindow(Platform& platform, BestTimeTable& bestTimes, const Pictures& pictures);
     ~MainWindow() override;
 
-    // Sizes the window for a board of `height` rows and `width` columns, places the face
-    // button and the counters above it and starts a new game on it.
-    void SetUpBoard(std::int16_t height, std::int16_t width);
+    // A board of `height` rows and `width` columns with a new game on it; the window sizes
+    // itself for it.
+    void SetUpBoard(std::int16_t height, std::int16_t width) { game_.SetupBoard(height, width); }
 
-    // A fixed-level command: the level, then its board.
-    void ChooseLevel(Level level);
+    // A fixed level's command, as its menu item gives it.
+    void ChooseLevel(Level level) { game_.ChooseLevel(level); }
 
     const Game& game() const { return game_; }
 
@@ -54,6 +53,9 @@ class MainWindow final : public QMainWindow, private GameObserver {
     void ShowBestTimesAfterWin() override;
 
     void ConnectMenu();
+    // Sizes the window for the game's board, places the face button and the counters above
+    // it, and gives the board the keyboard focus.
+    void FitWindowToBoard();
     // Places the face button and the counters above the part of the board that the window
     // shows: where the board shows whole, as its setup placed them.
     void PlaceHeader();
@@ -62,8 +64,6 @@ class MainWindow final : public QMainWindow, private GameObserver {
     // Checks the current level's menu item alone: Qt's checkable actions toggle themselves.
     void ShowLevel();
     void ShowAbout();
-    // The board-change command: the dialog, then the custom board it accepted.
-    void ChangeBoard();
 
     Platform& platform_;
     BestTimeTable& bestTimes_;
@@ -77,9 +77,6 @@ class MainWindow final : public QMainWindow, private GameObserver {
     BoardScrollArea* boardArea_ = nullptr;
     QTimer* clockTimer_ = nullptr;
     BestTimeWindowOpener bestTimeWindow_;
-    // The last custom board accepted, which the dialog's close box sets up again; a
-    // cancel forgets it.
-    std::optional<BoardEntry> customBoard_;
     std::optional<BestTimeTable> savedBestTimes_;
     // What the last board setup asked for: the window's size, and the client area's width
     // for which the header is placed.

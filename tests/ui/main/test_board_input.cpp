@@ -24,15 +24,20 @@ namespace {
 struct Board final : GameObserver {
     Board(int rows = 4, int columns = 9) {
         game.SetObserver(this);
-        game.SelectCustomBoard(1);
         platform.QueueDraws({(columns - 0.5f) / columns, (rows - 0.5f) / rows});
-        game.SetupBoard(static_cast<std::int16_t>(rows), static_cast<std::int16_t>(columns));
-        board.FitBoard();
+        game.AnswerBoardChange(
+            {BoardChangeAnswer::Ending::Accepted,
+             {static_cast<std::int16_t>(rows), static_cast<std::int16_t>(columns), 1}});
         board.show();
         board.activateWindow();
         board.setFocus();
     }
-    void GameChanged(const GameChanges& changes) override { board.ShowChanges(changes); }
+    void GameChanged(const GameChanges& changes) override {
+        if (changes.board) {
+            board.FitBoard();
+        }
+        board.ShowChanges(changes);
+    }
     QImage Shown(int cell) {
         return board.grab(board.CellRect(cell)).toImage().convertToFormat(QImage::Format_RGB32);
     }
