@@ -1,5 +1,4 @@
 #include <QTest>
-#include <algorithm>
 
 #include "engine/random_range.h"
 #include "game_fixture.h"
@@ -157,10 +156,6 @@ class TestNewGame : public QObject {
         QVERIFY(!f.game.level().has_value());
         f.game.ChooseLevel(Level::Hell);
         QCOMPARE(f.game.level(), std::optional<Level>(Level::Hell));
-        f.Accept(9, 9, 7);
-        QCOMPARE(f.game.level(), std::optional<Level>(Level::Custom));
-        QVERIFY(std::any_of(f.observer.reports.begin(), f.observer.reports.end(),
-                            [](const GameChanges& changes) { return changes.level; }));
     }
 
     // The board-change command's answers in turn, from 初級, with a flag put on (1, 1)
