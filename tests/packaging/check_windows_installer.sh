@@ -9,12 +9,13 @@ source "$(dirname "$0")/wine_game.sh"
 
 fail() { echo "check_windows_installer: $*" >&2; exit 1; }
 setup=$(package -setup.exe)
-key='HKEY_CURRENT_USER\Software\Microsoft\Windows\CurrentVersion\Uninstall\Kestravon'
+name=$(fact CMAKE_PROJECT_NAME)
+key="HKEY_CURRENT_USER\\Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\$name"
 values='DisplayName|DisplayVersion|Publisher|DisplayIcon|InstallLocation|UninstallString'
 values+='|QuietUninstallString|EstimatedSize|NoModify|NoRepair'
 new_prefix "$build/wine-setup"
-folder=$(unix_path '%LOCALAPPDATA%\Programs\Kestravon')
-shortcut=$(unix_path '%APPDATA%\Microsoft\Windows\Start Menu\Programs\Kestravon.lnk')
+folder=$(unix_path "%LOCALAPPDATA%\\Programs\\$name")
+shortcut=$(unix_path "%APPDATA%\\Microsoft\\Windows\\Start Menu\\Programs\\$name.lnk")
 
 installed() {
     [[ -f $folder/kestravon.exe && -f $folder/Qt6Widgets.dll && -f $folder/uninstall.exe &&
@@ -51,8 +52,7 @@ uninstall_quietly
 installed && [[ ! -e $folder.new && ! -e $folder.old ]] ||
     fail "the running game's folder was touched"
 close_game
-wine reg add 'HKEY_CURRENT_USER\Software\Kestravon\Kestravon\ベストタイム' /v 0 /t REG_SZ \
-    /d 12.3 /f >/dev/null 2>&1
+wine reg add "$best_times" /v 0 /t REG_SZ /d 12.3 /f >/dev/null 2>&1
 wine "$setup" /S || fail "installing over the install failed"
 uninstall_quietly
 nothing_left || fail "the program, its shortcut or its entry stayed"

@@ -7,7 +7,7 @@ build=$1
 source "$(dirname "$0")/wine_game.sh"
 
 new_prefix "$build/wine-package"
-folder=$WINEPREFIX/drive_c/Kestravon
+folder=$WINEPREFIX/drive_c/$(fact CMAKE_PROJECT_NAME)
 mkdir -p "$folder"
 unzip -q "$(package .zip)" -d "$folder"
 exe=("$folder"/*/kestravon.exe)

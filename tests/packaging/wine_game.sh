@@ -1,6 +1,9 @@
 # Sourced by scripts/windows and the checks of its packages, which set build to the Windows
-# build tree: the packages, throw-away Wine prefixes, and the game started and closed in one as
-# a player would.
+# build tree: the facts that the program and its installer share, the packages, throw-away Wine
+# prefixes, and the game started and closed in one as a player would.
+
+# A fact that CMakeLists.txt states once, from the build tree's cache.
+fact() { sed -n "s/^$1:[A-Z]*=//p" "$build/CMakeCache.txt"; }
 
 # A package's path from the name CPack gives the zip: package .zip, package -setup.exe.
 package() {
@@ -37,7 +40,7 @@ game_runs() { [[ -s $game_lock ]]; }
 # Starts the game (its program or a shortcut to it, by a Unix path), and waits until it
 # runs and has had a second to show its window.
 start_game() {
-    game_lock=$(unix_path '%TEMP%\kestravon.lock')
+    game_lock=$(unix_path "%$(fact KESTRAVON_LOCK_FOLDER)%\\$(fact KESTRAVON_LOCK_NAME)")
     wine start /unix "$1" >/dev/null 2>&1
     wait_until game_runs || { echo "the game did not start from $1" >&2; return 1; }
     sleep 1
@@ -50,8 +53,12 @@ close_game() {
     wait_until eval '! game_runs' || { echo "the game did not end" >&2; return 1; }
 }
 
+# Where the game keeps its best times in the registry: the settings store that
+# src/store/best_time_store.cpp names.
+best_times='HKEY_CURRENT_USER\Software\Kestravon\Kestravon\ベストタイム'
+
 # The number of the twelve best times in the registry that hold $1.
 best_times_holding() {
-    wine reg query 'HKEY_CURRENT_USER\Software\Kestravon\Kestravon\ベストタイム' 2>/dev/null |
+    wine reg query "$best_times" 2>/dev/null |
         grep -cE "^ +([0-9]|1[01]) +REG_SZ +$1\b" || true
 }
