@@ -8,10 +8,8 @@ source "$(dirname "$0")/wine_game.sh"
 
 new_prefix "$build/wine-package"
 folder=$WINEPREFIX/drive_c/$(fact CMAKE_PROJECT_NAME)
-mkdir -p "$folder"
 unzip -q "$(package .zip)" -d "$folder"
-exe=("$folder"/*/kestravon.exe)
-start_game "${exe[0]}"
+start_game "$folder"/*/kestravon.exe
 close_game
 saved=$(best_times_holding 999)
 [[ $saved == 12 ]] || { echo "check_windows_zip: $saved of 12 best times saved" >&2; exit 1; }
