@@ -2,7 +2,7 @@
 ; into %LOCALAPPDATA%\Programs\Kestravon, with a Start-menu shortcut and an entry under
 ; Settings > Apps; its uninstaller removes all three. The best times stay in the player's own
 ; key, HKCU\Software\Kestravon, which neither of them touches.
-; scripts/windows builds it: makensis -INPUTCHARSET UTF8 -DVERSION=<major.minor>
+; scripts/windows builds it: makensis -INPUTCHARSET UTF8 -DFACTS=<the build's kestravon-facts.nsh>
 ;   -DFILES=<the unpacked zip's folder> -DICON=<kestravon.ico> -DOUTFILE=<setup.exe>
 
 Unicode true
@@ -14,24 +14,24 @@ SetCompressor /SOLID lzma
 !include MUI2.nsh
 !include LogicLib.nsh
 !include FileFunc.nsh
+; NAME, VERSION and GAME_LOCK, as the build states them for the program too.
+!include "${FACTS}"
 
-!define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\Kestravon"
-; Written by the game while it runs, and held open (not deletable) until it ends.
-!define GAME_LOCK "$TEMP\kestravon.lock"
+!define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\${NAME}"
 
-Name "Kestravon"
+Name "${NAME}"
 OutFile "${OUTFILE}"
-InstallDir "$LOCALAPPDATA\Programs\Kestravon"
-BrandingText "Kestravon ${VERSION}"
+InstallDir "$LOCALAPPDATA\Programs\${NAME}"
+BrandingText "${NAME} ${VERSION}"
 ; A file that cannot be written stops the installation; it is never skipped.
 AllowSkipFiles off
 
 ; As in the program's own version resource: major.minor.0.0, and no copyright line.
 !pragma warning disable 9100
 VIProductVersion "${VERSION}.0.0"
-VIAddVersionKey /LANG=1041 "ProductName" "Kestravon"
-VIAddVersionKey /LANG=1041 "CompanyName" "Kestravon"
-VIAddVersionKey /LANG=1041 "FileDescription" "Kestravon セットアップ"
+VIAddVersionKey /LANG=1041 "ProductName" "${NAME}"
+VIAddVersionKey /LANG=1041 "CompanyName" "${NAME}"
+VIAddVersionKey /LANG=1041 "FileDescription" "${NAME} セットアップ"
 VIAddVersionKey /LANG=1041 "FileVersion" "${VERSION}"
 VIAddVersionKey /LANG=1041 "ProductVersion" "${VERSION}"
 
@@ -64,7 +64,7 @@ VIAddVersionKey /LANG=1041 "ProductVersion" "${VERSION}"
             ${Break}
         ${EndIf}
         ${IfNot} ${Cmd} `MessageBox MB_RETRYCANCEL|MB_ICONEXCLAMATION \
-                "Kestravon が起動しています。$\r$\nゲームを終了してから再試行してください。" \
+                "${NAME} が起動しています。$\r$\nゲームを終了してから再試行してください。" \
                 /SD IDCANCEL IDRETRY`
             Abort
         ${EndIf}
@@ -86,7 +86,7 @@ VIAddVersionKey /LANG=1041 "ProductVersion" "${VERSION}"
         ${If} $R9 < 10
             Sleep 300
         ${ElseIfNot} ${Cmd} `MessageBox MB_RETRYCANCEL|MB_ICONEXCLAMATION \
-                "${FROM} は使用中です。$\r$\nKestravon や、このフォルダーを開いているプログラムを終了してから再試行してください。" \
+                "${FROM} は使用中です。$\r$\n${NAME} や、このフォルダーを開いているプログラムを終了してから再試行してください。" \
                 /SD IDCANCEL IDRETRY`
             Abort
         ${EndIf}
@@ -117,12 +117,12 @@ Section
     RMDir /r "$INSTDIR.old"
 
     SetOutPath "$INSTDIR"
-    CreateShortCut "$SMPROGRAMS\Kestravon.lnk" "$INSTDIR\kestravon.exe"
+    CreateShortCut "$SMPROGRAMS\${NAME}.lnk" "$INSTDIR\kestravon.exe"
 
     ${GetSize} "$INSTDIR" "/S=0K" $0 $1 $2
-    WriteRegStr HKCU "${UNINSTALL_KEY}" "DisplayName" "Kestravon"
+    WriteRegStr HKCU "${UNINSTALL_KEY}" "DisplayName" "${NAME}"
     WriteRegStr HKCU "${UNINSTALL_KEY}" "DisplayVersion" "${VERSION}"
-    WriteRegStr HKCU "${UNINSTALL_KEY}" "Publisher" "Kestravon"
+    WriteRegStr HKCU "${UNINSTALL_KEY}" "Publisher" "${NAME}"
     WriteRegStr HKCU "${UNINSTALL_KEY}" "DisplayIcon" "$INSTDIR\kestravon.exe,0"
     WriteRegStr HKCU "${UNINSTALL_KEY}" "InstallLocation" "$INSTDIR"
     WriteRegStr HKCU "${UNINSTALL_KEY}" "UninstallString" '"$INSTDIR\uninstall.exe"'
@@ -135,7 +135,7 @@ SectionEnd
 Function .onInit
     ; The folders beside the program's are this installer's own (".new", ".old"), and are
     ; removed whole: /D cannot point the installation elsewhere.
-    StrCpy $INSTDIR "$LOCALAPPDATA\Programs\Kestravon"
+    StrCpy $INSTDIR "$LOCALAPPDATA\Programs\${NAME}"
 FunctionEnd
 
 Function .onInstFailed
@@ -146,8 +146,8 @@ Function un.onInit
     ; The uninstaller removes the folder it stands in, whole: only where the installer put it.
     ReadRegStr $0 HKCU "${UNINSTALL_KEY}" "InstallLocation"
     ${If} $INSTDIR != $0
-    ${AndIf} $INSTDIR != "$LOCALAPPDATA\Programs\Kestravon"
-        MessageBox MB_OK|MB_ICONSTOP "$INSTDIR には Kestravon がインストールされていません。" /SD IDOK
+    ${AndIf} $INSTDIR != "$LOCALAPPDATA\Programs\${NAME}"
+        MessageBox MB_OK|MB_ICONSTOP "$INSTDIR には ${NAME} がインストールされていません。" /SD IDOK
         Abort
     ${EndIf}
 FunctionEnd
@@ -157,7 +157,7 @@ Section Uninstall
     SetOutPath "$TEMP"
     RMDir /r "$INSTDIR.old"
     !insertmacro RENAME_OR_ASK "$INSTDIR" "$INSTDIR.old"
-    Delete "$SMPROGRAMS\Kestravon.lnk"
+    Delete "$SMPROGRAMS\${NAME}.lnk"
     DeleteRegKey HKCU "${UNINSTALL_KEY}"
     RMDir /r "$INSTDIR.old"
 SectionEnd

@@ -82,7 +82,9 @@ bool QtPlatform::AnotherInstanceRunning() {
     if (!instanceLock_) {
 #ifdef Q_OS_WIN
         // Windows has no per-user runtime folder (Qt would give the home folder): the
-        // user's temporary folder serves.
+        // user's temporary folder serves, GetTempPath's, which the installer asks too.
+        static_assert(std::string_view(KESTRAVON_LOCK_FOLDER) == "TEMP",
+                      "on Windows the program finds no lock folder but the temporary one");
         const QString dir = QDir::tempPath();
 #else
         QString dir = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
@@ -90,7 +92,7 @@ bool QtPlatform::AnotherInstanceRunning() {
             dir = QDir::tempPath();
         }
 #endif
-        instanceLock_ = std::make_unique<QLockFile>(dir + QStringLiteral("/kestravon.lock"));
+        instanceLock_ = std::make_unique<QLockFile>(dir + QStringLiteral("/" KESTRAVON_LOCK_NAME));
         // A lock is stale only when its owner is gone, never because it is old.
         instanceLock_->setStaleLockTime(0);
     }

@@ -39,7 +39,9 @@ class TestProcess : public QObject {
     Q_OBJECT
 
   private:
-    QString LockPath() const { return home_->filePath(QStringLiteral("runtime/kestravon.lock")); }
+    QString LockPath() const {
+        return home_->filePath(QStringLiteral("runtime/" KESTRAVON_LOCK_NAME));
+    }
     QString StorePath() const {
         return home_->filePath(QStringLiteral("config/Kestravon/Kestravon.conf"));
     }

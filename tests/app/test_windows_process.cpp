@@ -64,7 +64,7 @@ class TestWindowsProcess : public QObject {
     Q_OBJECT
 
   private:
-    QString LockPath() const { return temp_->filePath(QStringLiteral("kestravon.lock")); }
+    QString LockPath() const { return temp_->filePath(QStringLiteral(KESTRAVON_LOCK_NAME)); }
 
     // Starts a copy and waits until it shows its window, and so holds the lock. (The lock
     // file is not read while a copy may be starting: Windows cannot delete a stale lock
