@@ -47,7 +47,7 @@ void QtPlatform::ShowMessage(std::string_view text) {
     }
     QString body = ToQString(text);
     body.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Kestravon"), body, QMessageBox::Ok,
+    QMessageBox box(QMessageBox::NoIcon, QStringLiteral(KESTRAVON_NAME), body, QMessageBox::Ok,
                     QApplication::activeWindow());
     box.exec();
 }

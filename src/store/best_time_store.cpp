@@ -10,6 +10,8 @@ namespace kestravon {
 
 namespace {
 
+// The store's own name, not the program's: the best times that earlier versions saved stay
+// where they are whatever the program comes to be called.
 constexpr std::string_view kApplication = "Kestravon";
 constexpr std::string_view kSection = "ベストタイム";
 

@@ -42,7 +42,7 @@ MainWindow::MainWindow(Platform& platform, BestTimeTable& bestTimes, const Pictu
       game_(platform, bestTimes),
       bestTimeWindow_(bestTimes, pictures, *this) {
     setObjectName(QStringLiteral("メイン"));
-    setWindowTitle(QStringLiteral("Kestravon"));
+    setWindowTitle(QStringLiteral(KESTRAVON_NAME));
     setWindowIcon(pictures.windowIcon());
 
     auto* client = new QWidget(this);
