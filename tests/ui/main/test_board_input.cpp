@@ -228,6 +228,8 @@ class TestBoardInput : public QObject {
         QAccessible::installUpdateHandler([](QAccessibleEvent*) { ++notices; });
         QGuiApplicationPrivate::platformIntegration()->accessibility()->setActive(true);
         Board hell(60, 84);
+        QApplication::processEvents();
+        notices = 0;
         hell.board.PressCell(0, MouseButton::Left);
         QAccessible::installUpdateHandler(nullptr);
         QCOMPARE(hell.game.phase(), GamePhase::Won);
