@@ -14,6 +14,25 @@ namespace kestravon {
 
 namespace {
 
+// What a cell's two actions do, and what a screen reader says of them.
+struct CellAction {
+    MouseButton button;
+    const char* localizedName;
+    const char* description;
+    const char* keys;  // the keyboard's way to the same press
+};
+
+// Opening is Qt's press action, marking the one that stands for a context menu.
+const CellAction* FindCellAction(const QString& name) {
+    static const CellAction open{MouseButton::Left, "開く", "マスを開きます", "Space"};
+    static const CellAction mark{MouseButton::Right, "印をつける",
+                                 "旗、はてな、印なしの順に印を替えます", "Shift+F10"};
+    if (name == QAccessibleActionInterface::pressAction()) {
+        return &open;
+    }
+    return name == QAccessibleActionInterface::showMenuAction() ? &mark : nullptr;
+}
+
 // One cell of the board: its name is what it shows, read from the game whenever asked.
 class AccessibleCell final : public QAccessibleInterface,
                              public QAccessibleTableCellInterface,
@@ -82,29 +101,24 @@ class AccessibleCell final : public QAccessibleInterface,
     const BoardWidget* board() const { return board_; }
     int index() const { return cell_; }
 
-    // Opening is the press action, marking the one that stands for a context menu: the
-    // keyboard gives them with Space and with Shift+F10.
     QStringList actionNames() const override { return {pressAction(), showMenuAction()}; }
     QString localizedActionName(const QString& name) const override {
-        return name == pressAction()      ? QStringLiteral("開く")
-               : name == showMenuAction() ? QStringLiteral("印をつける")
-                                          : QString();
+        const CellAction* action = FindCellAction(name);
+        return action != nullptr ? QString::fromUtf8(action->localizedName) : QString();
     }
     QString localizedActionDescription(const QString& name) const override {
-        return name == pressAction() ? QStringLiteral("マスを開きます")
-               : name == showMenuAction() ? QStringLiteral("旗、はてな、印なしの順に印を替えます")
-                                          : QString();
+        const CellAction* action = FindCellAction(name);
+        return action != nullptr ? QString::fromUtf8(action->description) : QString();
     }
     void doAction(const QString& name) override {
-        if (isValid() && (name == pressAction() || name == showMenuAction())) {
-            board_->PressCell(cell_,
-                              name == pressAction() ? MouseButton::Left : MouseButton::Right);
+        const CellAction* action = FindCellAction(name);
+        if (action != nullptr && isValid()) {
+            board_->PressCell(cell_, action->button);
         }
     }
     QStringList keyBindingsForAction(const QString& name) const override {
-        return name == pressAction()      ? QStringList{QStringLiteral("Space")}
-               : name == showMenuAction() ? QStringList{QStringLiteral("Shift+F10")}
-                                          : QStringList();
+        const CellAction* action = FindCellAction(name);
+        return action != nullptr ? QStringList{QString::fromLatin1(action->keys)} : QStringList();
     }
 
   private:

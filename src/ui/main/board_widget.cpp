@@ -240,8 +240,7 @@ void BoardWidget::focusInEvent(QFocusEvent* event) {
     }
     update(CellRect(cursor_));
     // After the focus event that Qt tells assistive technology of the board itself.
-    QMetaObject::invokeMethod(
-        this, [this] { AnnounceCursorFocus(*this); }, Qt::QueuedConnection);
+    QTimer::singleShot(0, this, [this] { AnnounceCursorFocus(*this); });
 }
 
 void BoardWidget::focusOutEvent(QFocusEvent* event) {
