@@ -151,14 +151,11 @@ void MainWindow::resizeEvent(QResizeEvent* event) {
     // maximised, maybe another board's. The board's own follows, once this one is handled.
     if (restoring_ && !isMaximized()) {
         restoring_ = false;
-        QMetaObject::invokeMethod(
-            this,
-            [this] {
-                if (!isMaximized() && !isMinimized()) {
-                    ResizeRestoredWindow(*this, boardWindowSize_, boardArea_->ScrollBarExtents());
-                }
-            },
-            Qt::QueuedConnection);
+        QTimer::singleShot(0, this, [this] {
+            if (!isMaximized() && !isMinimized()) {
+                ResizeRestoredWindow(*this, boardWindowSize_, boardArea_->ScrollBarExtents());
+            }
+        });
     }
 }
 
