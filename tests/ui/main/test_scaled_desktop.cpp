@@ -6,6 +6,7 @@
 #include <QScreen>
 #include <QTest>
 #include <QTimer>
+#include <QWindow>
 #include <memory>
 
 #include "main_window_fixture.h"
@@ -123,9 +124,11 @@ class TestScaledDesktop : public QObject {
             if (shown == nullptr) {
                 return;
             }
-            // Once the window manager has framed it.
-            if (QTest::qWaitFor([&] { return shown->frameGeometry() != shown->geometry(); })) {
-                frame = shown->frameGeometry();
+            // Once the window manager has framed it: the widget's own frame geometry may have
+            // been read, and kept, before.
+            const QWindow* native = shown->windowHandle();
+            if (QTest::qWaitFor([&] { return !native->frameMargins().isNull(); }, kTimeoutMs)) {
+                frame = shown->geometry().marginsAdded(native->frameMargins());
             }
             shown->close();
         });
