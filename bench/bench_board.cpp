@@ -10,9 +10,9 @@
 #include <QMouseEvent>
 
 #include "platform/fake_platform.h"
+#include "ui/board/board_widget.h"
 #include "ui/images/pictures.h"
-#include "ui/main/board_widget.h"
-#include "ui/main/main_window.h"
+#include "ui/window/main_window.h"
 
 using namespace kestravon;
 

@@ -29,7 +29,7 @@ static void BM_FloodWholeHellBoard(benchmark::State& state) {
         game.NewGame();
         platform.messages.clear();
         state.ResumeTiming();
-        game.PressCell(0, MouseButton::Left);
+        game.PressCell(0, Press::Open);
     }
     if (game.phase() != GamePhase::Won) {
         state.SkipWithError("the flood did not open the whole board");

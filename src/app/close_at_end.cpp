@@ -1,3 +1,4 @@
+// The program's normal end when the system ends it: the waiting handler first, then every window.
 #include "app/close_at_end.h"
 
 #include <QApplication>

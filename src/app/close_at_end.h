@@ -1,3 +1,4 @@
+// The program's normal end when the system ends it.
 #pragma once
 
 namespace kestravon {

@@ -1,12 +1,13 @@
+// main(): the application, the single-instance test, the best times and the main window.
 #include <QApplication>
 
 #include "app/termination_signals.h"
 #include "engine/levels.h"
+#include "platform/pointer_pixels.h"
 #include "platform/qt_platform.h"
-#include "platform/screen_scale.h"
 #include "store/best_time_store.h"
 #include "ui/images/pictures.h"
-#include "ui/main/main_window.h"
+#include "ui/window/main_window.h"
 
 int main(int argc, char* argv[]) {
     using namespace kestravon;

@@ -1,3 +1,4 @@
+// SIGTERM, SIGINT and SIGHUP handled as a normal close (POSIX).
 #include "app/termination_signals.h"
 
 #include <sys/socket.h>

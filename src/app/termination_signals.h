@@ -1,3 +1,4 @@
+// Termination by the system, on every platform, handled as a normal close.
 #pragma once
 
 namespace kestravon {

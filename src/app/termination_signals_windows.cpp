@@ -1,3 +1,4 @@
+// The end of the user's session handled as a normal close (Windows).
 #include <QApplication>
 #include <QSessionManager>
 

@@ -1,3 +1,4 @@
+// The best-time table's ranking of a winning time.
 #include "engine/best_time_table.h"
 
 namespace kestravon {

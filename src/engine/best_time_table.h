@@ -1,3 +1,4 @@
+// The best-time table: three best times of each ranked level, and the ranking.
 #pragma once
 
 #include <array>

@@ -1,3 +1,4 @@
+// The board-change dialog's rules applied to the three texts the player typed.
 #include "engine/board_entry.h"
 
 #include "engine/levels.h"

@@ -1,3 +1,4 @@
+// The board-change dialog's rules: which custom boards are accepted, and why others are refused.
 #pragma once
 
 #include <cstdint>

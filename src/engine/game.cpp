@@ -1,3 +1,4 @@
+// The game's board, new game, presses and reveal.
 #include "engine/game.h"
 
 #include <algorithm>
@@ -61,26 +62,25 @@ void Game::PlaceMines() {
     }
 }
 
-void Game::PressCell(int cell, MouseButton button) {
+bool Game::PressCell(int cell, Press press) {
     if (cell < 0 || cell >= static_cast<int>(cells_.size()) ||
         !cells_[static_cast<std::size_t>(cell)].enabled) {
-        return;
+        return false;
     }
-    switch (button) {
-        case MouseButton::Left:
-            LeftPress(cell);
+    switch (press) {
+        case Press::Open:
+            OpenPress(cell);
             break;
-        case MouseButton::Right:
-            RightPress(cell);
-            break;
-        case MouseButton::Middle:
+        case Press::Mark:
+            MarkPress(cell);
             break;
     }
     Flush();
+    return true;
 }
 
-void Game::LeftPress(int cell) {
-    // Every left press starts the clock, also one on a marked cell that opens nothing.
+void Game::OpenPress(int cell) {
+    // Every open press starts the clock, also one on a marked cell that opens nothing.
     if (phase_ == GamePhase::Ready) {
         startTime_ = platform_.SteadySeconds();
         SetPhase(GamePhase::Playing);
@@ -89,7 +89,7 @@ void Game::LeftPress(int cell) {
     WinCheck();
 }
 
-void Game::RightPress(int cell) {
+void Game::MarkPress(int cell) {
     const auto addToMineCounter = [this](int delta) {
         SetMineCounter(FormatGeneral(ReadLeadingNumber(mineCounter_) + delta));
     };

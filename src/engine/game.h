@@ -1,3 +1,4 @@
+// The game: the board, the player's presses, the end of a game, its clock and its ranking.
 #pragma once
 
 #include <cstddef>
@@ -20,12 +21,17 @@ class Platform;
 // Where a game stands. The clock runs while it is Playing.
 enum class GamePhase {
     Ready,    // a new game: every cell closed, the clock not yet started
-    Playing,  // since the first left press on a cell
+    Playing,  // since the first open press on a cell
     Won,      // every cell without a mine open
     Lost,     // a mine opened
 };
 
-enum class MouseButton { Left, Right, Middle };
+// What a press on a cell does, whichever device made it: a mouse button, a key, a touch or a
+// screen reader's action.
+enum class Press {
+    Open,  // uncovers a closed cell (the left button); every one starts the clock
+    Mark,  // flag, question mark, none in turn (the right button)
+};
 
 struct Cell {
     Tile tile = Tile::None;  // the cell's state: closed, marked or open
@@ -56,8 +62,9 @@ class Game final {
     // outside 1..101 are refused.
     void SetupBoard(std::int16_t rows, std::int16_t columns);
     void NewGame();
-    // A mouse button went down on a cell.
-    void PressCell(int cell, MouseButton button);
+    // A press on a cell; a disabled cell, or one off the board, takes none. Returns whether
+    // the cell took it.
+    bool PressCell(int cell, Press press);
     // The clock's tick: refreshes the elapsed time while the clock runs.
     void TickClock();
 
@@ -76,8 +83,8 @@ class Game final {
     void SelectLevel(Level level);
     // The custom board, whose new games have `mines` mines.
     void SelectCustomBoard(std::int16_t mines);
-    void LeftPress(int cell);
-    void RightPress(int cell);
+    void OpenPress(int cell);
+    void MarkPress(int cell);
     void RevealCell(int x, int y);
     // Opens a closed cell without a mine; true when it is blank.
     bool OpenSafeCell(int x, int y);

@@ -1,3 +1,4 @@
+// What one step of the game changed, and the view that is told.
 #pragma once
 
 #include <vector>

@@ -1,3 +1,4 @@
+// The levels of the game menu: the fixed boards and the custom board.
 #pragma once
 
 #include <array>

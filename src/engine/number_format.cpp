@@ -1,3 +1,4 @@
+// The program's number-to-text and text-to-number conversions, "." as the decimal point.
 #include "engine/number_format.h"
 
 #include <charconv>

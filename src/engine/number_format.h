@@ -1,3 +1,4 @@
+// The program's number-to-text and text-to-number conversions.
 #pragma once
 
 #include <cstdint>

@@ -1,3 +1,4 @@
+// A uniformly drawn integer within a range, from the platform's next draw.
 #include "engine/random_range.h"
 
 #include <cmath>

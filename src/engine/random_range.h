@@ -1,3 +1,4 @@
+// A uniformly drawn integer within a range.
 #pragma once
 
 #include <cstdint>

@@ -1,3 +1,4 @@
+// What a cell and the face show.
 #pragma once
 
 #include <cstdint>

@@ -1,3 +1,4 @@
+// A deterministic platform for tests: scripted draws, recorded messages, a store in memory.
 #include "platform/fake_platform.h"
 
 namespace kestravon {

@@ -1,3 +1,4 @@
+// A deterministic platform for tests.
 #pragma once
 
 #include <cstdint>

@@ -1,3 +1,4 @@
+// The one interface through which the program reaches the operating system.
 #pragma once
 
 #include <string>

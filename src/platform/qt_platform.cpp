@@ -1,3 +1,4 @@
+// The platform as Qt provides it: clock, random draws, message boxes, settings, single instance.
 #include "platform/qt_platform.h"
 
 #include <QApplication>

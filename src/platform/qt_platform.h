@@ -1,3 +1,4 @@
+// The platform as Qt provides it.
 #pragma once
 
 #include <QElapsedTimer>

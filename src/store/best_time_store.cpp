@@ -1,3 +1,4 @@
+// The best-time table loaded from and saved to the settings store.
 #include "store/best_time_store.h"
 
 #include <string>

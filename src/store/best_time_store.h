@@ -1,3 +1,4 @@
+// The best-time table loaded from and saved to the settings store.
 #pragma once
 
 #include "engine/best_time_table.h"

@@ -1,3 +1,4 @@
+// A copy of the game in a process of its own, for the process tests.
 #pragma once
 
 #include <QProcess>

@@ -1,5 +1,7 @@
+// A game on the fake platform, with known mines, for the engine's tests.
 #pragma once
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <utility>
@@ -8,6 +10,7 @@
 #include "engine/best_time_table.h"
 #include "engine/game.h"
 #include "platform/fake_platform.h"
+#include "support/mine_draws.h"
 
 namespace kestravon {
 
@@ -25,33 +28,15 @@ class RecordingObserver final : public GameObserver {
 struct GameFixture {
     GameFixture() { game.SetObserver(&observer); }
 
-    // The draw that makes RandomRange(0, count - 1) return `index`.
-    static float DrawFor(int index, int count) {
-        return (static_cast<float>(index) + 0.5f) / count;
-    }
-
     // Lays out a custom board of `rows` x `columns` with mines exactly at `mines` (x, y).
     void CustomBoard(int rows, int columns, const std::vector<std::pair<int, int>>& mines) {
-        std::vector<float> draws;
-        for (const auto& [x, y] : mines) {
-            draws.push_back(DrawFor(x, columns));
-            draws.push_back(DrawFor(y, rows));
-        }
-        platform.QueueDraws(draws);
+        platform.QueueDraws(MineDraws(rows, columns, mines));
         Accept(rows, columns, static_cast<int>(mines.size()));
     }
 
-    // A fixed level's board with known mines: the first draw picks the mine count.
+    // A fixed level's board with known mines.
     void LevelBoard(Level level, const std::vector<std::pair<int, int>>& mines) {
-        const FixedLevel& fixed = *FindFixedLevel(level);
-        const int range = fixed.mostMines - fixed.fewestMines + 1;
-        std::vector<float> draws{
-            DrawFor(static_cast<int>(mines.size()) - fixed.fewestMines, range)};
-        for (const auto& [x, y] : mines) {
-            draws.push_back(DrawFor(x, fixed.columns));
-            draws.push_back(DrawFor(y, fixed.rows));
-        }
-        platform.QueueDraws(draws);
+        platform.QueueDraws(LevelMineDraws(level, mines));
         game.ChooseLevel(level);
     }
 
@@ -64,19 +49,17 @@ struct GameFixture {
     }
 
     int Index(int x, int y) const { return y * game.columns() + x; }
-    void Left(int x, int y) { game.PressCell(Index(x, y), MouseButton::Left); }
-    void Right(int x, int y) { game.PressCell(Index(x, y), MouseButton::Right); }
+    void Left(int x, int y) { game.PressCell(Index(x, y), Press::Open); }
+    void Right(int x, int y) { game.PressCell(Index(x, y), Press::Mark); }
     Tile At(int x, int y) const { return game.cells()[static_cast<std::size_t>(Index(x, y))].tile; }
     bool Enabled(int x, int y) const {
         return game.cells()[static_cast<std::size_t>(Index(x, y))].enabled;
     }
     bool Mine(int x, int y) const { return game.HasMine(Index(x, y)); }
     int CountTiles(Tile tile) const {
-        int count = 0;
-        for (const Cell& cell : game.cells()) {
-            count += cell.tile == tile ? 1 : 0;
-        }
-        return count;
+        return static_cast<int>(
+            std::count_if(game.cells().begin(), game.cells().end(),
+                          [tile](const Cell& cell) { return cell.tile == tile; }));
     }
     int CountMines() const {
         int count = 0;

@@ -1,3 +1,4 @@
+// The ranking of winning times into the best-time table.
 #include <QTest>
 
 #include "engine/best_time_table.h"

@@ -1,3 +1,4 @@
+// The end of a game: a loss, a win, the clock and the ranking.
 #include <QTest>
 
 #include "game_fixture.h"

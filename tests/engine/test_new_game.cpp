@@ -1,3 +1,4 @@
+// A new game and its mines on every level.
 #include <QTest>
 
 #include "engine/random_range.h"
@@ -80,9 +81,8 @@ class TestNewGame : public QObject {
 
     void aDrawThatHitsAMineIsRepeatedWhole() {
         GameFixture f;
-        f.platform.QueueDraws({GameFixture::DrawFor(3, 9), GameFixture::DrawFor(7, 9),
-                               GameFixture::DrawFor(3, 9), GameFixture::DrawFor(7, 9),
-                               GameFixture::DrawFor(7, 9), GameFixture::DrawFor(3, 9)});
+        f.platform.QueueDraws({DrawFor(3, 9), DrawFor(7, 9), DrawFor(3, 9), DrawFor(7, 9),
+                               DrawFor(7, 9), DrawFor(3, 9)});
         f.Accept(9, 9, 2);
         QCOMPARE(f.platform.drawCount, 6);
         QVERIFY(f.Mine(3, 7));
@@ -138,7 +138,7 @@ class TestNewGame : public QObject {
         f.Left(0, 0);
         QCOMPARE(f.game.face(), Face::Fail);
         for (int game = 1; game <= 2; ++game) {
-            f.platform.QueueDraws({GameFixture::DrawFor(0, 9), GameFixture::DrawFor(0, 9)});
+            f.platform.QueueDraws({DrawFor(0, 9), DrawFor(0, 9)});
             f.game.NewGame();
             QCOMPARE(f.game.face(), Face::Start);
             QCOMPARE(f.game.phase(), GamePhase::Ready);

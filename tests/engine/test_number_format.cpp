@@ -1,3 +1,4 @@
+// The number formats and the readers of typed numbers.
 #include <QTest>
 #include <cmath>
 #include <limits>

@@ -1,3 +1,4 @@
+// The presses on cells: opening, flooding and marking.
 #include <QTest>
 
 #include "game_fixture.h"
@@ -11,14 +12,14 @@ class TestPresses : public QObject {
     void cellNumbersMapToColumnAndRow() {
         GameFixture f;
         f.CustomBoard(9, 9, {{1, 1}});
-        f.game.PressCell(10, MouseButton::Right);  // column 1 of row 1
+        f.game.PressCell(10, Press::Mark);  // column 1 of row 1
         QCOMPARE(f.At(1, 1), Tile::Flag);
-        f.game.PressCell(80, MouseButton::Right);
+        f.game.PressCell(80, Press::Mark);
         QCOMPARE(f.At(8, 8), Tile::Flag);
-        f.game.PressCell(2 * 9 - 1, MouseButton::Right);
+        f.game.PressCell(2 * 9 - 1, Press::Mark);
         QCOMPARE(f.At(8, 1), Tile::Flag);
-        f.game.PressCell(81, MouseButton::Right);
-        f.game.PressCell(-1, MouseButton::Left);
+        f.game.PressCell(81, Press::Mark);
+        f.game.PressCell(-1, Press::Open);
         QCOMPARE(f.CountTiles(Tile::Flag), 3);
     }
 
@@ -98,14 +99,6 @@ class TestPresses : public QObject {
         QCOMPARE(f.game.mineCounterText(), std::string("1"));
         QCOMPARE(f.CountTiles(Tile::None), 80);
         QCOMPARE(f.observer.reports.size(), reports);
-    }
-
-    void middleButtonDoesNothing() {
-        GameFixture f;
-        f.CustomBoard(9, 9, {{8, 8}});
-        f.game.PressCell(0, MouseButton::Middle);
-        QCOMPARE(f.At(0, 0), Tile::None);
-        QCOMPARE(f.game.phase(), GamePhase::Ready);
     }
 
     void clockStartsAtTheFirstLeftPressWhateverItOpens() {

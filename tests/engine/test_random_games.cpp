@@ -1,3 +1,4 @@
+// Whole random games against a model of the rules.
 #include <QTest>
 #include <algorithm>
 #include <random>
@@ -144,7 +145,7 @@ class TestRandomGames : public QObject {
                     // A marked safe cell is cycled back to closed before it is opened.
                     right = f.game.cells()[index].tile != Tile::None;
                 }
-                f.game.PressCell(index, right ? MouseButton::Right : MouseButton::Left);
+                f.game.PressCell(index, right ? Press::Mark : Press::Open);
                 (right ? marked : pressed)[static_cast<std::size_t>(index)] = true;
                 QString fault = CheckInvariants(f);
                 // The region check walks every neighbourhood: after each press on small

@@ -1,3 +1,4 @@
+// The best-time store: what is read, what is written, what a corrupt store gives.
 #include <QDir>
 #include <QFile>
 #include <QSettings>

@@ -1,3 +1,4 @@
+// The best-time window: the twelve times, their clear buttons, and its two ways of opening.
 #include "ui/dialogs/best_time_window.h"
 
 #include <QKeyEvent>
@@ -5,9 +6,9 @@
 #include <QPushButton>
 
 #include "engine/number_format.h"
-#include "platform/window_placement.h"
 #include "ui/dialogs/dialog_parts.h"
 #include "ui/images/pictures.h"
+#include "ui/screen/window_placement.h"
 
 namespace kestravon {
 

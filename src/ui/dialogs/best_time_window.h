@@ -1,3 +1,4 @@
+// The best-time window and the program's one reference to it.
 #pragma once
 
 #include <QDialog>

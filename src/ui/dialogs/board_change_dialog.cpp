@@ -1,3 +1,4 @@
+// The board-change dialog: three boxes, the rules' refusals, and the player's answer.
 #include "ui/dialogs/board_change_dialog.h"
 
 #include <QKeyEvent>
@@ -7,8 +8,8 @@
 #include <variant>
 
 #include "platform/platform.h"
-#include "platform/window_placement.h"
 #include "ui/dialogs/dialog_parts.h"
+#include "ui/screen/window_placement.h"
 
 namespace kestravon {
 

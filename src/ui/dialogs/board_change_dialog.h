@@ -1,3 +1,4 @@
+// The board-change dialog, which asks the player for a custom board.
 #pragma once
 
 #include <QDialog>

@@ -1,3 +1,4 @@
+// What the two secondary windows share: their colours, labels and buttons.
 #include "ui/dialogs/dialog_parts.h"
 
 #include <QFont>

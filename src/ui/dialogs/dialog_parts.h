@@ -1,3 +1,4 @@
+// What the two secondary windows share.
 #pragma once
 
 #include <QString>

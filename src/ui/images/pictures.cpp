@@ -1,3 +1,4 @@
+// The tile, face and icon pictures, loaded from the compiled-in resources.
 #include "ui/images/pictures.h"
 
 #include <QString>

@@ -1,3 +1,4 @@
+// The tile, face and icon pictures, looked up by what they show.
 #pragma once
 
 #include <QIcon>

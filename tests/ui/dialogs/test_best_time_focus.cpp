@@ -9,9 +9,9 @@
 #include "ui/dialogs/best_time_window.h"
 #include "ui/images/pictures.h"
 
-#include "ui/main/system_input.h"
+#include "support/system_input.h"
 #ifndef Q_OS_WIN
-#include "ui/main/real_desktop.h"
+#include "support/real_desktop.h"
 #endif
 
 using namespace kestravon;

@@ -1,0 +1,87 @@
+// The pointer's snapping to whole logical pixels on X11, in the X server's events.
+#include <xcb/xcb.h>
+#include <xcb/xinput.h>
+#include <QAbstractNativeEventFilter>
+#include <QGuiApplication>
+
+#include "platform/pointer_pixels.h"
+
+namespace kestravon {
+
+namespace {
+
+// X11 reports pointer events in screen pixels: the core events as integers, XInput 2 (which
+// Qt prefers) in 16.16 fixed point.
+class XcbPointerSnapper final : public QAbstractNativeEventFilter {
+  public:
+    explicit XcbPointerSnapper(xcb_connection_t* connection) {
+        const xcb_query_extension_reply_t* xinput =
+            xcb_get_extension_data(connection, &xcb_input_id);
+        xinputOpcode_ = xinput != nullptr && xinput->present ? xinput->major_opcode : -1;
+    }
+
+    bool nativeEventFilter(const QByteArray& type, void* message, qintptr* /*result*/) override {
+        if (type != "xcb_generic_event_t") {
+            return false;
+        }
+        auto* event = static_cast<xcb_generic_event_t*>(message);
+        switch (event->response_type & 0x7F) {
+            case XCB_BUTTON_PRESS:
+            case XCB_BUTTON_RELEASE:
+            case XCB_MOTION_NOTIFY:
+                // The three share one layout.
+                SnapCore(*reinterpret_cast<xcb_button_press_event_t*>(event));
+                break;
+            case XCB_GE_GENERIC:
+                SnapXInput(*reinterpret_cast<xcb_input_button_press_event_t*>(event));
+                break;
+            default:
+                break;
+        }
+        return false;
+    }
+
+  private:
+    static void SnapCore(xcb_button_press_event_t& event) {
+        const int scale = WholeScaleOf(event.event);
+        const SnappedPosition x = Snap(event.event_x, event.root_x, scale);
+        const SnappedPosition y = Snap(event.event_y, event.root_y, scale);
+        event.event_x = static_cast<std::int16_t>(x.local);
+        event.root_x = static_cast<std::int16_t>(x.global);
+        event.event_y = static_cast<std::int16_t>(y.local);
+        event.root_y = static_cast<std::int16_t>(y.global);
+    }
+
+    void SnapXInput(xcb_input_button_press_event_t& event) const {
+        if (event.extension != xinputOpcode_ || (event.event_type != XCB_INPUT_BUTTON_PRESS &&
+                                                 event.event_type != XCB_INPUT_BUTTON_RELEASE &&
+                                                 event.event_type != XCB_INPUT_MOTION)) {
+            return;
+        }
+        const int scale = WholeScaleOf(event.event);
+        const SnappedPosition x = Snap(event.event_x >> 16, event.root_x >> 16, scale);
+        const SnappedPosition y = Snap(event.event_y >> 16, event.root_y >> 16, scale);
+        event.event_x = x.local * 65536;
+        event.root_x = x.global * 65536;
+        event.event_y = y.local * 65536;
+        event.root_y = y.global * 65536;
+    }
+
+    int xinputOpcode_ = -1;
+};
+
+}  // namespace
+
+void SnapPointerToLogicalPixels() {
+    // Qt's offscreen platform answers as an X11 application too, without a connection.
+    auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    if (QGuiApplication::platformName() != QLatin1String("xcb") || x11 == nullptr ||
+        x11->connection() == nullptr) {
+        return;
+    }
+    // Lives as long as the application, which removes it from its dispatcher when it ends.
+    static XcbPointerSnapper snapper(x11->connection());
+    qGuiApp->installNativeEventFilter(&snapper);
+}
+
+}  // namespace kestravon
