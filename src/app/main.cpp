@@ -3,6 +3,7 @@
 
 #include "app/termination_signals.h"
 #include "engine/levels.h"
+#include "platform/key_repeats.h"
 #include "platform/pointer_pixels.h"
 #include "platform/qt_platform.h"
 #include "store/best_time_store.h"
@@ -17,6 +18,7 @@ int main(int argc, char* argv[]) {
     UseWholeScreenScales();
     QApplication app(qtArgumentCount, argv);
     SnapPointerToLogicalPixels();
+    FlagHeldKeyRepeats();
     QtPlatform platform;
     CloseWindowsOnTerminationSignals(platform);
     // A second copy ends at once, without a window, a message or a look at the store.

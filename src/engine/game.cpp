@@ -62,11 +62,12 @@ void Game::PlaceMines() {
     }
 }
 
-bool Game::PressCell(int cell, Press press) {
+PressResult Game::PressCell(int cell, Press press) {
     if (cell < 0 || cell >= static_cast<int>(cells_.size()) ||
         !cells_[static_cast<std::size_t>(cell)].enabled) {
-        return false;
+        return {};
     }
+    const std::int32_t openedBefore = openedSafeCells_;
     switch (press) {
         case Press::Open:
             OpenPress(cell);
@@ -76,7 +77,7 @@ bool Game::PressCell(int cell, Press press) {
             break;
     }
     Flush();
-    return true;
+    return {true, openedSafeCells_ - openedBefore};
 }
 
 void Game::OpenPress(int cell) {

@@ -33,6 +33,13 @@ enum class Press {
     Mark,  // flag, question mark, none in turn (the right button)
 };
 
+// What a press did, for a player who cannot see the board: the rest is in the game's state.
+struct PressResult {
+    bool taken =
+        false;       // a disabled cell (a game that has ended), or one off the board, takes none
+    int opened = 0;  // the cells it opened: one, a blank region, or none
+};
+
 struct Cell {
     Tile tile = Tile::None;  // the cell's state: closed, marked or open
     bool enabled = true;     // a disabled cell takes no presses
@@ -62,9 +69,8 @@ class Game final {
     // outside 1..101 are refused.
     void SetupBoard(std::int16_t rows, std::int16_t columns);
     void NewGame();
-    // A press on a cell; a disabled cell, or one off the board, takes none. Returns whether
-    // the cell took it.
-    bool PressCell(int cell, Press press);
+    // A press on a cell, and what it did.
+    PressResult PressCell(int cell, Press press);
     // The clock's tick: refreshes the elapsed time while the clock runs.
     void TickClock();
 

@@ -1,4 +1,4 @@
-// The board as a screen reader gets it: the accessible table, its cells and its notices.
+// The board as a screen reader gets it: the list of its cells, in rows and columns, and notices.
 #include "ui/board/accessible_board.h"
 
 #include <QAccessible>
@@ -10,33 +10,14 @@
 
 #include "engine/tile.h"
 #include "ui/board/board_presses.h"
+#include "ui/board/board_speech.h"
 #include "ui/board/board_widget.h"
 
 namespace kestravon {
 
 namespace {
 
-// The short words a screen reader says for a tile.
-QString TileName(Tile tile) {
-    switch (tile) {
-        case Tile::None:
-            return QStringLiteral("未開");
-        case Tile::Flag:
-            return QStringLiteral("旗");
-        case Tile::Understand:
-            return QStringLiteral("はてな");
-        case Tile::Push:
-            return QStringLiteral("空白");
-        case Tile::Bomb:
-            return QStringLiteral("爆弾");
-        case Tile::Bomb1:
-            return QStringLiteral("踏んだ爆弾");
-        default:
-            return QString::number(static_cast<int>(tile) - static_cast<int>(Tile::Num1) + 1);
-    }
-}
-
-// One cell of the board: its name is what it shows, read from the game whenever asked.
+// One cell of the board: its name is what it shows and where, read from the game whenever asked.
 class AccessibleCell final : public QAccessibleInterface,
                              public QAccessibleTableCellInterface,
                              public QAccessibleActionInterface {
@@ -55,9 +36,7 @@ class AccessibleCell final : public QAccessibleInterface,
     QAccessibleInterface* childAt(int /*x*/, int /*y*/) const override { return nullptr; }
     QAccessibleInterface* focusChild() const override { return nullptr; }
     QString text(QAccessible::Text kind) const override {
-        return kind == QAccessible::Name && isValid()
-                   ? TileName(board_->game().cells()[static_cast<std::size_t>(cell_)].tile)
-                   : QString();
+        return kind == QAccessible::Name && isValid() ? CellName(board_->game(), cell_) : QString();
     }
     void setText(QAccessible::Text /*kind*/, const QString& /*text*/) override {}
     QRect rect() const override {
@@ -67,7 +46,7 @@ class AccessibleCell final : public QAccessibleInterface,
         const QRect cell = board_->cellGeometry().CellRect(cell_);
         return {board_->mapToGlobal(cell.topLeft()), cell.size()};
     }
-    QAccessible::Role role() const override { return QAccessible::Cell; }
+    QAccessible::Role role() const override { return QAccessible::ListItem; }
     QAccessible::State state() const override {
         QAccessible::State state;
         state.focusable = true;
@@ -135,12 +114,15 @@ class AccessibleCell final : public QAccessibleInterface,
     int cell_;
 };
 
-// The board as a table of its rows and columns. A cell's interface is made when it is first
+// The board as a list of its cells, whose table interface gives their rows and columns. Not a
+// table of cells to a screen reader: Orca reads (and builds in braille) a table's whole row at
+// each move, where a player wants the one cell and its place. A cell's interface is made when
+// it is first
 // asked for; those of a board of another size are dropped.
 class AccessibleBoard final : public QAccessibleWidget, public QAccessibleTableInterface {
   public:
     explicit AccessibleBoard(BoardWidget* board)
-        : QAccessibleWidget(board, QAccessible::Table, QStringLiteral("盤面")) {}
+        : QAccessibleWidget(board, QAccessible::List, QStringLiteral("盤面")) {}
     ~AccessibleBoard() override { DropCells(); }
 
     void* interface_cast(QAccessible::InterfaceType type) override {
@@ -272,11 +254,6 @@ void AnnounceBoardChanges(BoardWidget& board, const GameChanges& changes) {
     changed.setFirstColumn(firstColumn);
     changed.setLastColumn(lastColumn);
     QAccessible::updateAccessibility(&changed);
-    // And one for the cell under the cursor, which a screen reader reads out when it changes.
-    if (std::find(changes.cells.begin(), changes.cells.end(), board.cursor()) !=
-        changes.cells.end()) {
-        NotifyCell(board, board.cursor(), QAccessible::NameChanged);
-    }
 }
 
 void AnnounceCursorFocus(BoardWidget& board) {

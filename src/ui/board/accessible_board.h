@@ -1,4 +1,4 @@
-// What a screen reader gets of the board: a table of named cells, and a notice of each change.
+// What a screen reader gets of the board: its named cells, and a notice of each change.
 #pragma once
 
 #include "engine/game_observer.h"
@@ -7,9 +7,9 @@ namespace kestravon {
 
 class BoardWidget;
 
-// The board's interface for Qt's accessibility: a table of cells named by what they show,
-// each with an action that opens it and one that marks it, whose focus is the keyboard's cell
-// cursor. Once per program.
+// The board's interface for Qt's accessibility: a list of cells in rows and columns, each named
+// by what it shows and where, with an action that opens it and one that marks it, whose focus
+// is the keyboard's cell cursor. Once per program.
 void InstallBoardAccessibility();
 
 // Tells assistive technology what one step of the game changed on the board, in a bounded

@@ -7,11 +7,14 @@
 #include <QPainter>
 #include <QTouchEvent>
 #include <algorithm>
+#include <array>
 #include <optional>
 
 #include "platform/pointer_pixels.h"
 #include "ui/board/accessible_board.h"
+#include "ui/board/announcement.h"
 #include "ui/board/board_presses.h"
+#include "ui/board/board_speech.h"
 #include "ui/images/pictures.h"
 
 namespace kestravon {
@@ -20,6 +23,9 @@ namespace {
 
 // What shows in a cell below a tile shorter than the pitch (the 15 x 14 mine).
 const QColor kTileBackground(0xC6, 0xC3, 0xC6);
+
+// The key that has a screen reader say the two counters.
+constexpr Qt::Key kCountersKey = Qt::Key_C;
 
 // A touch held this long on its cell marks it.
 constexpr int kHoldMilliseconds = 500;
@@ -48,6 +54,34 @@ std::optional<CursorMove> CursorMoveFor(const QKeyEvent& event) {
     }
 }
 
+// The keyboard's cursor: a black corner with a white one inside it at each corner of the cell,
+// which show on every tile. The middle of each edge stays in sight, where a closed tile's bevel
+// differs from an open tile's frame, and so does the whole glyph. Filled in whole pixels, which
+// a scaled screen draws as whole blocks, as it draws the tiles.
+void PaintCursor(QPainter& painter, QRect cell) {
+    constexpr int kArm = 5;
+    // The top-left corner's bars: x, y, width, height within the cell.
+    struct Bar {
+        QRect rect;
+        Qt::GlobalColor colour;
+    };
+    constexpr std::array<Bar, 4> kTopLeft{{
+        {{0, 0, kArm, 1}, Qt::black},
+        {{0, 1, 1, kArm - 1}, Qt::black},
+        {{1, 1, kArm - 1, 1}, Qt::white},
+        {{1, 2, 1, kArm - 2}, Qt::white},
+    }};
+    for (const bool right : {false, true}) {
+        for (const bool bottom : {false, true}) {
+            for (const Bar& bar : kTopLeft) {
+                const int x = right ? kCellPixels - bar.rect.right() - 1 : bar.rect.left();
+                const int y = bottom ? kCellPixels - bar.rect.bottom() - 1 : bar.rect.top();
+                painter.fillRect(QRect(cell.topLeft() + QPoint(x, y), bar.rect.size()), bar.colour);
+            }
+        }
+    }
+}
+
 }  // namespace
 
 BoardWidget::BoardWidget(const Game& game, const Pictures& pictures, PressHandler onPress)
@@ -70,6 +104,7 @@ void BoardWidget::ShowChanges(const GameChanges& changes) {
     AnnounceBoardChanges(*this, changes);
     if (changes.allCells) {
         update();
+        Announce(*this, NewGameSpeech(game_));
     } else {
         Repaint(changes.cells);
     }
@@ -112,7 +147,8 @@ void BoardWidget::PressCell(int cell, Press press) {
         return;
     }
     MoveCursor(cell);
-    onPress_(cell, press);
+    const PressResult result = onPress_(cell, press);
+    Announce(*this, PressSpeech(game_, cell, press, result));
 }
 
 void BoardWidget::MoveCursor(int cell) {
@@ -160,13 +196,9 @@ void BoardWidget::paintEvent(QPaintEvent* event) {
             }
         }
     }
-    // A black ring with a white one inside, which shows on every tile.
     const QRect cursor = board.CellRect(cursor_);
     if (CursorVisible() && event->region().intersects(cursor)) {
-        painter.setPen(Qt::black);
-        painter.drawRect(cursor.adjusted(0, 0, -1, -1));
-        painter.setPen(Qt::white);
-        painter.drawRect(cursor.adjusted(1, 1, -2, -2));
+        PaintCursor(painter, cursor);
     }
 }
 
@@ -190,6 +222,10 @@ void BoardWidget::mousePressEvent(QMouseEvent* event) {
 void BoardWidget::keyPressEvent(QKeyEvent* event) {
     const std::optional<CursorMove> move = CursorMoveFor(*event);
     const BoardPress* press = FindPress(event->keyCombination());
+    if (event->keyCombination() == QKeyCombination(kCountersKey)) {
+        Announce(*this, CountersSpeech(game_));
+        return;
+    }
     if (!move && press == nullptr) {
         QWidget::keyPressEvent(event);
         return;

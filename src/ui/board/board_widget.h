@@ -22,16 +22,17 @@ class BoardWidget final : public QWidget {
     Q_OBJECT
 
   public:
-    using PressHandler = std::function<void(int cell, Press press)>;
+    using PressHandler = std::function<PressResult(int cell, Press press)>;
 
     BoardWidget(const Game& game, const Pictures& pictures, PressHandler onPress);
 
     // Shows what one step of the game changed: a new board takes its size, with the cell
     // cursor on its first cell and the keyboard's focus; changed cells are repainted, and
-    // assistive technology is told.
+    // assistive technology is told, a new game in words.
     void ShowChanges(const GameChanges& changes);
 
-    // A press on a cell, which the cursor moves to; the game decides whether the cell takes it.
+    // A press on a cell, which the cursor moves to; the game decides whether the cell takes it,
+    // and a screen reader says what it did.
     void PressCell(int cell, Press press);
 
     const Game& game() const { return game_; }

@@ -55,7 +55,7 @@ MainWindow::MainWindow(Platform& platform, BestTimeTable& bestTimes, const Pictu
     header_ = new HeaderBar(game_, pictures, client);
     connect(&header_->face(), &FaceButton::clicked, this, [this] { game_.NewGame(); });
     board_ = new BoardWidget(game_, pictures,
-                             [this](int cell, Press press) { game_.PressCell(cell, press); });
+                             [this](int cell, Press press) { return game_.PressCell(cell, press); });
     boardArea_ = new BoardScrollArea(board_, layout::ToPixels(layout::kBoardLeftTwips), client);
     connect(board_, &BoardWidget::cursorMoved, boardArea_, &BoardScrollArea::ShowBoardPart);
     auto* rows = new QVBoxLayout(client);

@@ -1,17 +1,22 @@
 // The board as every device reaches it: the pure steps from a position or a key to a cell,
-// the keyboard, touch, and what a screen reader gets through Qt's accessibility.
+// the keyboard and its cursor, touch, and what a screen reader gets and says through Qt's
+// accessibility.
 #include <private/qguiapplication_p.h>
 #include <qpa/qplatformaccessibility.h>
 #include <qpa/qplatformintegration.h>
 #include <QAccessible>
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QKeyEvent>
 #include <QTest>
+#include <map>
 
 #include "engine/best_time_table.h"
 #include "platform/fake_platform.h"
+#include "platform/key_repeats.h"
 #include "platform/pointer_pixels.h"
 #include "support/mine_draws.h"
+#include "ui/board/announcement.h"
 #include "ui/board/board_widget.h"
 #include "ui/images/pictures.h"
 
@@ -25,16 +30,37 @@ namespace {
 struct Board final : GameObserver {
     Board(int rows = 4, int columns = 9) {
         game.SetObserver(this);
+        LayOut(rows, columns);
+        board.activateWindow();
+    }
+    void LayOut(int rows, int columns) {
         platform.QueueDraws(MineDraws(rows, columns, {{columns - 1, rows - 1}}));
         game.AnswerBoardChange(
             {BoardChangeAnswer::Ending::Accepted,
              {static_cast<std::int16_t>(rows), static_cast<std::int16_t>(columns), 1}});
-        board.activateWindow();
     }
     void GameChanged(const GameChanges& changes) override { board.ShowChanges(changes); }
     QRect CellRect(int cell) const { return board.cellGeometry().CellRect(cell); }
     QImage Shown(int cell) {
         return board.grab(CellRect(cell)).toImage().convertToFormat(QImage::Format_RGB32);
+    }
+    // What a screen whose pixels are `scale` x `scale` blocks shows of a cell.
+    QImage Shown(int cell, int scale) {
+        QImage shown(QSize(kCellPixels, kCellPixels) * scale, QImage::Format_RGB32);
+        shown.setDevicePixelRatio(scale);
+        board.render(&shown, QPoint(), QRegion(CellRect(cell)));
+        shown.setDevicePixelRatio(1);
+        return shown;
+    }
+    // Moves the keyboard's cursor to a cell, as a player does.
+    void MoveCursorTo(int cell) {
+        QTest::keyClick(&board, Qt::Key_Home, Qt::ControlModifier);
+        for (int step = 0; step < board.cellGeometry().Column(cell); ++step) {
+            QTest::keyClick(&board, Qt::Key_Right);
+        }
+        for (int step = 0; step < board.cellGeometry().Row(cell); ++step) {
+            QTest::keyClick(&board, Qt::Key_Down);
+        }
     }
 
     FakePlatform platform;
@@ -44,14 +70,49 @@ struct Board final : GameObserver {
     QStringList presses;
     BoardWidget board{
         game, pictures, [this](int cell, Press press) {
-            if (game.PressCell(cell, press)) {
+            const PressResult result = game.PressCell(cell, press);
+            if (result.taken) {
                 presses << QStringLiteral("%1%2").arg(cell).arg(press == Press::Open ? 'L' : 'R');
             }
+            return result;
         }};
 };
 
 QImage Picture(const QPixmap& tile) {
-    return tile.toImage().convertToFormat(QImage::Format_RGB32);
+    return tile.toImage().convertToFormat(QImage::Format_RGB32).copy(0, 0, 15, 15);
+}
+
+// Sends a key through the board's window, as the window system does: "Key" goes down and up,
+// "Key>" goes down (so X11 sends each press of a held key), "Key<" comes up, "Key*" is a held
+// key's repeat flagged as such (so Wayland and Windows send it).
+void SendKey(QWindow* window, const QString& token) {
+    const QChar kind = token.back();
+    const bool marked = kind == '>' || kind == '<' || kind == '*';
+    const QKeyCombination key = QKeySequence(marked ? token.chopped(1) : token)[0];
+    const auto send = [&](bool press, bool repeat) {
+        QTest::simulateEvent(window, press, key.key(), key.keyboardModifiers(), QString(), repeat);
+    };
+    if (kind == '*') {
+        send(true, true);
+    } else {
+        if (kind != '<') {
+            send(true, false);
+        }
+        if (kind != '>') {
+            send(false, false);
+        }
+    }
+}
+
+// What a screen reader is told: focus notices by cell, and words said.
+QStringList notices;
+
+void RecordNotice(QAccessibleEvent* event) {
+    if (event->type() == QAccessible::Focus) {
+        notices << QStringLiteral("focus %1").arg(event->child());
+    } else if (const QString words = AnnouncedText(*event); !words.isEmpty()) {
+        notices << words;
+    }
 }
 
 }  // namespace
@@ -60,6 +121,8 @@ class TestBoardInput : public QObject {
     Q_OBJECT
 
   private slots:
+    void initTestCase() { FlagHeldKeyRepeats(); }
+
     // Each step on its own: snapping a screen position at a whole scale (position in the
     // window, scale), the pixel under a fractional position (in the widget, in the window),
     // the cell under a pixel of a 4 x 9 board, and the cursor's moves at its edges (the keys'
@@ -113,7 +176,8 @@ class TestBoardInput : public QObject {
         }
     }
 
-    // Keys on the board, and the presses the game receives. "Key*" is a held key's repeat.
+    // Keys on the board, and the presses the game takes (SendKey has the keys' marks); "board"
+    // lays out a board of 2 x 9.
     void keys_data() {
         QTest::addColumn<QString>("keys");
         QTest::addColumn<QString>("presses");
@@ -121,27 +185,29 @@ class TestBoardInput : public QObject {
             QTest::newRow(name) << QString(keys) << QString(presses);
         };
         row("Return on the first cell", "Return", "0L");
-        row("arrows, keypad Enter", "Left Up Right Right Down Enter", "11L");
+        row("arrows, keypad Enter", "Left Up Right Right Down Num+Enter", "11L");
         row("stops at the right edge",
             "Right Right Right Right Right Right Right Right Right Space", "8L");
         row("End, Menu, Home, Shift+F10", "Down End Menu Home Shift+F10", "17R 9R");
         row("Ctrl+End, Ctrl+Home", "Ctrl+End Menu Ctrl+Home Menu", "35R 0R");
-        row("a held key presses once", "Space Space* Space*", "0L");
+        row("a held key presses once, its repeats flagged", "Space> Space* Space* Space<", "0L");
+        row("a held key presses once, its repeats unflagged", "Menu> Menu> Menu> Menu<", "0R");
+        row("a held Shift+F10 marks once", "Shift+F10> Shift+F10> Shift+F10<", "0R");
+        row("a key pressed again once it came up", "Menu> Menu< Menu> Menu<", "0R 0R");
         row("only a held key's repeats", "Menu*", "");
         row("nothing after the game ended", "Space Right Space Menu", "0L");
+        row("a smaller board starts at its first cell", "Ctrl+End board Space", "0L");
     }
     void keys() {
         QFETCH(QString, keys);
         QFETCH(QString, presses);
         Board b;
+        QVERIFY(QTest::qWaitForWindowActive(&b.board));
         for (const QString& key : keys.split(' ')) {
-            const QKeyCombination combination = QKeySequence(QString(key).remove('*'))[0];
-            if (key.endsWith('*')) {
-                QKeyEvent repeat(QEvent::KeyPress, combination.key(),
-                                 combination.keyboardModifiers(), QString(), true);
-                QApplication::sendEvent(&b.board, &repeat);
+            if (key == "board") {
+                b.LayOut(2, 9);
             } else {
-                QTest::keyClick(&b.board, combination.key(), combination.keyboardModifiers());
+                SendKey(b.board.windowHandle(), key);
             }
         }
         QCOMPARE(b.presses.join(' '), presses);
@@ -163,17 +229,68 @@ class TestBoardInput : public QObject {
         QCOMPARE(b.Shown(1), closed);
         QCOMPARE(b.Shown(2), Picture(b.pictures.tile(Tile::Flag)));
         QCOMPARE(b.board.cursor(), 2);
+        // Tab is a key too.
+        b.board.clearFocus();
+        b.board.setFocus(Qt::TabFocusReason);
+        QVERIFY(b.Shown(2) != Picture(b.pictures.tile(Tile::Flag)));
+    }
+
+    // With the cursor on it, each kind of cell still shows what it is, at every scale: the
+    // cursor covers only its corners, in whole design pixels.
+    void cursorKeepsEachCellRecognisable() {
+        Board b;
+        QVERIFY(QTest::qWaitForWindowActive(&b.board));
+        b.game.PressCell(1, Press::Mark);
+        b.game.PressCell(2, Press::Mark);
+        b.game.PressCell(2, Press::Mark);
+        b.game.PressCell(0, Press::Open);
+        const std::map<int, Tile> cells{{35, Tile::None},
+                                        {0, Tile::Push},
+                                        {25, Tile::Num1},
+                                        {1, Tile::Flag},
+                                        {2, Tile::Understand}};
+        for (const int scale : {1, 2}) {
+            std::vector<QImage> shown;
+            for (const auto& [cell, tile] : cells) {
+                QCOMPARE(b.game.cells()[cell].tile, tile);
+                b.MoveCursorTo(cell);
+                const QImage withCursor = b.Shown(cell, scale);
+                const QImage own =
+                    Picture(b.pictures.tile(tile)).scaled(withCursor.size(), Qt::IgnoreAspectRatio);
+                for (int y = 0; y < withCursor.height(); ++y) {
+                    for (int x = 0; x < withCursor.width(); ++x) {
+                        const QPoint design(x / scale, y / scale);
+                        const bool corner = std::min(design.x(), 14 - design.x()) < 5 &&
+                                            std::min(design.y(), 14 - design.y()) < 5;
+                        const QRgb block = withCursor.pixel(design * scale);
+                        QVERIFY2(
+                            withCursor.pixel(x, y) == block && (corner || block == own.pixel(x, y)),
+                            qPrintable(QStringLiteral("cell %1 at %2x: %3, %4")
+                                           .arg(cell)
+                                           .arg(scale)
+                                           .arg(x)
+                                           .arg(y)));
+                    }
+                }
+                QVERIFY(withCursor != own);
+                for (const QImage& other : shown) {
+                    QVERIFY(withCursor != other);
+                }
+                shown.push_back(withCursor);
+            }
+        }
     }
 
     void touch_data() {
         QTest::addColumn<QString>("gesture");
         QTest::addColumn<QString>("presses");
-        QTest::newRow("a tap opens") << "tap"
-                                     << "0L";
-        QTest::newRow("a hold marks, and lifting does no more") << "hold"
-                                                                << "0R";
-        QTest::newRow("a touch that moves off its cell presses nothing") << "slide"
-                                                                         << "";
+        const auto row = [](const char* name, const char* gesture, const char* presses) {
+            QTest::newRow(name) << QString(gesture) << QString(presses);
+        };
+        row("a tap opens", "tap", "0L");
+        row("a hold marks after half a second, and lifting does no more", "hold", "0R");
+        row("a touch that moves off its cell presses nothing", "slide", "");
+        row("a cancelled touch presses nothing", "cancel", "");
     }
     void touch() {
         QFETCH(QString, gesture);
@@ -182,56 +299,95 @@ class TestBoardInput : public QObject {
         QVERIFY(QTest::qWaitForWindowExposed(&b.board));
         static QPointingDevice* const device = QTest::createTouchDevice();
         const QPoint first = b.CellRect(0).center();
+        QElapsedTimer held;
+        held.start();
         QTest::touchEvent(&b.board, device).press(0, first, &b.board);
         if (gesture == "hold") {
             QTRY_COMPARE(b.presses.join(' '), presses);
+            // Timers may fire a little early, never this early.
+            QVERIFY(held.elapsed() >= 450);
         } else if (gesture == "slide") {
             QTest::touchEvent(&b.board, device).move(0, b.CellRect(1).center(), &b.board);
+        } else if (gesture == "cancel") {
+            QTouchEvent cancel(QEvent::TouchCancel, device);
+            QApplication::sendEvent(&b.board, &cancel);
         }
-        QTest::touchEvent(&b.board, device).release(0, first, &b.board);
+        if (gesture != "cancel") {
+            QTest::touchEvent(&b.board, device).release(0, first, &b.board);
+        }
         QTest::qWait(600);  // past the hold's half second
         QCOMPARE(b.presses.join(' '), presses);
     }
 
-    // The board as a table of named cells with two actions each, whose focus is the cursor;
-    // a press that opens thousands of cells is told in a few notices.
+    // The board as a list of cells named by what they show and where, in rows and columns, with
+    // two actions each, whose focus is the cursor; what each press did is said in words, and a
+    // press that opens thousands of cells is told in a few notices.
     void screenReader() {
+        // As Qt's own accessibility tests do: a listener on this platform.
+        QAccessible::installUpdateHandler(&RecordNotice);
+        QGuiApplicationPrivate::platformIntegration()->accessibility()->setActive(true);
         Board b;
-        QAccessibleInterface* table = QAccessible::queryAccessibleInterface(&b.board);
-        QCOMPARE(table->role(), QAccessible::Table);
-        QAccessibleTableInterface* cells = table->tableInterface();
+        QVERIFY(QTest::qWaitForWindowActive(&b.board));
+        QApplication::processEvents();
+        QAccessibleInterface* board = QAccessible::queryAccessibleInterface(&b.board);
+        QCOMPARE(board->role(), QAccessible::List);
+        QAccessibleTableInterface* cells = board->tableInterface();
         QCOMPARE(QSize(cells->columnCount(), cells->rowCount()), QSize(9, 4));
-        QCOMPARE(table->childCount(), 36);
+        QCOMPARE(board->childCount(), 36);
 
         QAccessibleInterface* nextToMine = cells->cellAt(2, 8);
         QAccessibleInterface* marked = cells->cellAt(2, 7);
-        QCOMPARE(nextToMine->text(QAccessible::Name), "未開");
+        QCOMPARE(nextToMine->text(QAccessible::Name), "未開、9列3行");
         QAccessibleActionInterface* mark = marked->actionInterface();
         QCOMPARE(mark->actionNames(), (QStringList{QAccessibleActionInterface::pressAction(),
                                                    QAccessibleActionInterface::showMenuAction()}));
+        notices.clear();
+        for (int press = 0; press < 3; ++press) {
+            mark->doAction(QAccessibleActionInterface::showMenuAction());
+        }
+        QCOMPARE(notices, (QStringList{"focus 25", "旗、残り爆弾0", "はてな、残り爆弾1",
+                                       "印なし、残り爆弾1"}));
         mark->doAction(QAccessibleActionInterface::showMenuAction());
+        mark->doAction(QAccessibleActionInterface::showMenuAction());
+        QCOMPARE(marked->text(QAccessible::Name), "はてな、8列3行");
+        notices.clear();
         cells->cellAt(0, 0)->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
-        QCOMPARE(b.presses.join(' '), "25R 0L");
-        QCOMPARE(marked->text(QAccessible::Name), "旗");
-        QCOMPARE(nextToMine->text(QAccessible::Name), "1");
-        QCOMPARE(cells->cellAt(0, 0)->text(QAccessible::Name), "空白");
+        QCOMPARE(b.presses.join(' '), "25R 25R 25R 25R 25R 0L");
+        QCOMPARE(nextToMine->text(QAccessible::Name), "1、9列3行");
+        QCOMPARE(cells->cellAt(0, 0)->text(QAccessible::Name), "空白、1列1行");
 
-        QVERIFY(QTest::qWaitForWindowActive(&b.board));
-        QTest::keyClick(&b.board, Qt::Key_Down);
-        QCOMPARE(table->focusChild(), cells->cellAt(1, 0));
-        QVERIFY(cells->cellAt(1, 0)->state().focused);
+        // Keys: a move tells the new cell's focus, a press what it did, C the counters.
+        QStringList expected{"focus 0", "空白、34マス開きました"};
+        for (const char* key : {"Down", "Space", "Ctrl+End", "Menu", "C", "Space", "Space"}) {
+            SendKey(b.board.windowHandle(), QString::fromLatin1(key));
+        }
+        expected << "focus 9"
+                 << "開いています"
+                 << "focus 35"
+                 << "旗、残り爆弾0"
+                 << "残り爆弾0、経過時間0秒"
+                 << "旗のマスは開きません"
+                 << "旗のマスは開きません";
+        QCOMPARE(notices, expected);
+        notices.clear();
+        SendKey(b.board.windowHandle(), "Menu");
+        SendKey(b.board.windowHandle(), "Menu");
+        SendKey(b.board.windowHandle(), "Space");
+        SendKey(b.board.windowHandle(), "Space");
+        QCOMPARE(notices.mid(2), (QStringList{"爆弾を踏みました。失敗", "ゲームは終わっています"}));
+        notices.clear();
+        b.game.NewGame();
+        QCOMPARE(notices, QStringList{"新しいゲーム、9列4行、爆弾1"});
 
-        // As Qt's own accessibility tests do: a listener on this platform.
-        static int notices = 0;
-        QAccessible::installUpdateHandler([](QAccessibleEvent*) { ++notices; });
-        QGuiApplicationPrivate::platformIntegration()->accessibility()->setActive(true);
+        static int count = 0;
+        QAccessible::installUpdateHandler([](QAccessibleEvent*) { ++count; });
         Board hell(60, 84);
         QApplication::processEvents();
-        notices = 0;
+        count = 0;
         hell.board.PressCell(0, Press::Open);
         QAccessible::installUpdateHandler(nullptr);
         QCOMPARE(hell.game.phase(), GamePhase::Won);
-        QVERIFY2(notices <= 4, qPrintable(QString::number(notices)));
+        QVERIFY2(count <= 4, qPrintable(QString::number(count)));
     }
 };
 

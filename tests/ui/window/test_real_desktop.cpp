@@ -13,6 +13,7 @@
 #include <thread>
 
 #include "main_window_fixture.h"
+#include "platform/key_repeats.h"
 #include "platform/pointer_pixels.h"
 #include "support/real_desktop.h"
 #include "ui/window/main_window_layout.h"
@@ -155,6 +156,7 @@ int main(int argc, char** argv) {
     UseWholeScreenScales();
     QApplication app(argc, argv);
     SnapPointerToLogicalPixels();
+    FlagHeldKeyRepeats();
     const int result = QTest::qExec(tests.get(), argc, argv);
     // Qt 6.4's Wayland client can deadlock while it ends its connection, its event threads
     // waiting for each other. The results are in: an end that hangs ends the desktop and

@@ -10,6 +10,7 @@
 #include <memory>
 
 #include "main_window_fixture.h"
+#include "platform/key_repeats.h"
 #include "platform/pointer_pixels.h"
 
 #include "support/system_input.h"
@@ -154,6 +155,7 @@ int main(int argc, char** argv) {
     UseWholeScreenScales();
     QApplication app(argc, argv);
     SnapPointerToLogicalPixels();
+    FlagHeldKeyRepeats();
     TestScaledDesktop tests;
     return QTest::qExec(&tests, argc, argv);
 }
