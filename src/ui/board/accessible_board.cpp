@@ -1,4 +1,4 @@
-// The board as a screen reader gets it: the list of its cells, in rows and columns, and notices.
+// The board as a screen reader gets it: a canvas of cells in rows and columns, and notices.
 #include "ui/board/accessible_board.h"
 
 #include <QAccessible>
@@ -46,7 +46,7 @@ class AccessibleCell final : public QAccessibleInterface,
         const QRect cell = board_->cellGeometry().CellRect(cell_);
         return {board_->mapToGlobal(cell.topLeft()), cell.size()};
     }
-    QAccessible::Role role() const override { return QAccessible::ListItem; }
+    QAccessible::Role role() const override { return QAccessible::Cell; }
     QAccessible::State state() const override {
         QAccessible::State state;
         state.focusable = true;
@@ -114,15 +114,16 @@ class AccessibleCell final : public QAccessibleInterface,
     int cell_;
 };
 
-// The board as a list of its cells, whose table interface gives their rows and columns. Not a
-// table of cells to a screen reader: Orca reads (and builds in braille) a table's whole row at
-// each move, where a player wants the one cell and its place. A cell's interface is made when
-// it is first
-// asked for; those of a board of another size are dropped.
+// The board as a canvas of cells, whose table interface gives their rows and columns. Neither a
+// table nor a list to a screen reader: Orca reads (and builds in braille) a table's whole row at
+// each move, and counts a list's items one by one whenever the board is entered (5040 on 地獄),
+// where a player wants the one cell and its place at once. The cells stay cells: a screen
+// reader keeps what it learnt of a cell, where it asks again for each list item. A cell's
+// interface is made when it is first asked for; those of a board of another size are dropped.
 class AccessibleBoard final : public QAccessibleWidget, public QAccessibleTableInterface {
   public:
     explicit AccessibleBoard(BoardWidget* board)
-        : QAccessibleWidget(board, QAccessible::List, QStringLiteral("盤面")) {}
+        : QAccessibleWidget(board, QAccessible::Canvas, QStringLiteral("盤面")) {}
     ~AccessibleBoard() override { DropCells(); }
 
     void* interface_cast(QAccessible::InterfaceType type) override {
@@ -254,6 +255,12 @@ void AnnounceBoardChanges(BoardWidget& board, const GameChanges& changes) {
     changed.setFirstColumn(firstColumn);
     changed.setLastColumn(lastColumn);
     QAccessible::updateAccessibility(&changed);
+    // And the cursor's cell by its new name, for screen readers that read a focused cell's
+    // name again when it changes (UI Automation's); Orca has heard the press's outcome.
+    if (std::find(changes.cells.begin(), changes.cells.end(), board.cursor()) !=
+        changes.cells.end()) {
+        NotifyCell(board, board.cursor(), QAccessible::NameChanged);
+    }
 }
 
 void AnnounceCursorFocus(BoardWidget& board) {

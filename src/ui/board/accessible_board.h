@@ -7,7 +7,7 @@ namespace kestravon {
 
 class BoardWidget;
 
-// The board's interface for Qt's accessibility: a list of cells in rows and columns, each named
+// The board's interface for Qt's accessibility: a canvas of cells in rows and columns, each named
 // by what it shows and where, with an action that opens it and one that marks it, whose focus
 // is the keyboard's cell cursor. Once per program.
 void InstallBoardAccessibility();

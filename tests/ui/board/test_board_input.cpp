@@ -319,7 +319,7 @@ class TestBoardInput : public QObject {
         QCOMPARE(b.presses.join(' '), presses);
     }
 
-    // The board as a list of cells named by what they show and where, in rows and columns, with
+    // The board as a canvas of cells named by what they show and where, in rows and columns, with
     // two actions each, whose focus is the cursor; what each press did is said in words, and a
     // press that opens thousands of cells is told in a few notices.
     void screenReader() {
@@ -330,7 +330,7 @@ class TestBoardInput : public QObject {
         QVERIFY(QTest::qWaitForWindowActive(&b.board));
         QApplication::processEvents();
         QAccessibleInterface* board = QAccessible::queryAccessibleInterface(&b.board);
-        QCOMPARE(board->role(), QAccessible::List);
+        QCOMPARE(board->role(), QAccessible::Canvas);
         QAccessibleTableInterface* cells = board->tableInterface();
         QCOMPARE(QSize(cells->columnCount(), cells->rowCount()), QSize(9, 4));
         QCOMPARE(board->childCount(), 36);
