@@ -82,9 +82,9 @@ QImage Picture(const QPixmap& tile) {
     return tile.toImage().convertToFormat(QImage::Format_RGB32).copy(0, 0, 15, 15);
 }
 
-// Sends a key through the board's window, as the window system does: "Key" goes down and up,
-// "Key>" goes down (so X11 sends each press of a held key), "Key<" comes up, "Key*" is a held
-// key's repeat flagged as such (so Wayland and Windows send it).
+// Sends a key through a window: "Key" goes down and up, "Key>" goes down (so X11 sends each
+// press of a held key), "Key<" comes up, "Key*" is a held key's repeat flagged as such (so
+// Wayland and Windows send it).
 void SendKey(QWindow* window, const QString& token) {
     const QChar kind = token.back();
     const bool marked = kind == '>' || kind == '<' || kind == '*';
@@ -94,13 +94,13 @@ void SendKey(QWindow* window, const QString& token) {
     };
     if (kind == '*') {
         send(true, true);
-    } else {
-        if (kind != '<') {
-            send(true, false);
-        }
-        if (kind != '>') {
-            send(false, false);
-        }
+        return;
+    }
+    if (kind != '<') {
+        send(true, false);
+    }
+    if (kind != '>') {
+        send(false, false);
     }
 }
 
@@ -176,7 +176,7 @@ class TestBoardInput : public QObject {
         }
     }
 
-    // Keys on the board, and the presses the game takes (SendKey has the keys' marks); "board"
+    // Keys on the board, and the presses the game takes (SendKey tells the keys' marks); "board"
     // lays out a board of 2 x 9.
     void keys_data() {
         QTest::addColumn<QString>("keys");

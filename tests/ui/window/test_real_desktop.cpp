@@ -2,6 +2,7 @@
 // as a player's mouse would drive it: an X11 window manager, or (KESTRAVON_DESKTOP=wayland)
 // a Wayland compositor.
 #include <QApplication>
+#include <QKeyEvent>
 #include <QProcess>
 #include <QScreen>
 #include <QScrollArea>
@@ -27,6 +28,31 @@ constexpr int kTimeoutMs = 10000;
 bool Xdotool(const QStringList& arguments) {
     return QProcess::execute(QStringLiteral("xdotool"), arguments) == 0;
 }
+
+// Counts a key's presses flagged as repeats, and its releases, that reach a widget.
+class KeyCounter final : public QObject {
+  public:
+    explicit KeyCounter(Qt::Key key) : key_(key) {}
+
+    int repeats = 0;
+    int releases = 0;
+
+  protected:
+    bool eventFilter(QObject* /*watched*/, QEvent* event) override {
+        const bool isKey =
+            (event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease) &&
+            static_cast<QKeyEvent*>(event)->key() == key_;
+        if (isKey && event->type() == QEvent::KeyPress) {
+            repeats += static_cast<QKeyEvent*>(event)->isAutoRepeat() ? 1 : 0;
+        } else if (isKey) {
+            ++releases;
+        }
+        return false;
+    }
+
+  private:
+    Qt::Key key_;
+};
 
 QString Number(int value) {
     return QString::number(value);
@@ -91,6 +117,34 @@ class TestRealDesktop : public QObject {
         QTRY_COMPARE_WITH_TIMEOUT(w.window.centralWidget()->width(), layout::kNarrowClientWidth,
                                   kTimeoutMs);
         w.CheckHeaderShowsWhole();
+    }
+
+    // Keys held down as a player holds them: the X server repeats them without a release
+    // between the repeats, and a mark and the face's Space act once.
+    void heldKeysActOnce() {
+        Window w;
+        w.window.ChooseLevel(Level::Beginner);
+        ShowFramed(w);
+        QVERIFY(QTest::qWaitForWindowActive(&w.window));
+        const auto hold = [](QWidget& receiver, const char* key, Qt::Key counted) {
+            KeyCounter keys(counted);
+            receiver.installEventFilter(&keys);
+            QVERIFY(Xdotool({"keydown", key}));
+            QTRY_VERIFY_WITH_TIMEOUT(keys.repeats >= 3, kTimeoutMs);
+            QCOMPARE(keys.releases, 0);
+            QVERIFY(Xdotool({"keyup", key}));
+            QTRY_COMPARE_WITH_TIMEOUT(keys.releases, 1, kTimeoutMs);
+        };
+        const int mines = w.Text("爆弾の数").toInt();
+        hold(*w.Board(), "shift+F10", Qt::Key_F10);
+        QCOMPARE(w.At(0, 0), Tile::Flag);
+        QCOMPARE(w.Text("爆弾の数").toInt(), mines - 1);
+        QVERIFY(Xdotool({"key", "Tab"}));
+        QTRY_COMPARE_WITH_TIMEOUT(QApplication::focusWidget(), w.Child("リセットボタン"),
+                                  kTimeoutMs);
+        const std::size_t games = w.platform.seeds.size();
+        hold(*w.Child("リセットボタン"), "space", Qt::Key_Space);
+        QCOMPARE(w.platform.seeds.size(), games + 1);
     }
 };
 
