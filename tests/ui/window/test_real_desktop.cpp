@@ -174,6 +174,9 @@ class TestWaylandDesktop : public QObject {
             kTimeoutMs);
         QVERIFY(!w.window.isMaximized());
         CheckHeaderOverHell(w);
+        // The keys still reach the board, through the compositor.
+        QVERIFY(Xdotool({"key", "ctrl+End", "shift+F10"}));
+        QTRY_COMPARE_WITH_TIMEOUT(w.At(83, 59), Tile::Flag, kTimeoutMs);
 
         w.window.ChooseLevel(Level::Beginner);
         QTRY_VERIFY_WITH_TIMEOUT(w.window.isVisible() && !w.window.isMaximized(), kTimeoutMs);
