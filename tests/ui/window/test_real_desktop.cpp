@@ -33,19 +33,16 @@ bool Xdotool(const QStringList& arguments) {
 class KeyCounter final : public QObject {
   public:
     explicit KeyCounter(Qt::Key key) : key_(key) {}
-
     int repeats = 0;
     int releases = 0;
 
   protected:
     bool eventFilter(QObject* /*watched*/, QEvent* event) override {
-        const bool isKey =
-            (event->type() == QEvent::KeyPress || event->type() == QEvent::KeyRelease) &&
-            static_cast<QKeyEvent*>(event)->key() == key_;
-        if (isKey && event->type() == QEvent::KeyPress) {
-            repeats += static_cast<QKeyEvent*>(event)->isAutoRepeat() ? 1 : 0;
-        } else if (isKey) {
-            ++releases;
+        const bool press = event->type() == QEvent::KeyPress;
+        if ((press || event->type() == QEvent::KeyRelease) &&
+            static_cast<QKeyEvent*>(event)->key() == key_) {
+            repeats += press && static_cast<QKeyEvent*>(event)->isAutoRepeat() ? 1 : 0;
+            releases += press ? 0 : 1;
         }
         return false;
     }
