@@ -2,11 +2,14 @@
 // as a player's mouse would drive it: an X11 window manager, or (KESTRAVON_DESKTOP=wayland)
 // a Wayland compositor.
 #include <QApplication>
+#include <QMessageBox>
 #include <QProcess>
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QTest>
+#include <QTimer>
+#include <QWindow>
 #include <chrono>
 #include <cstdlib>
 #include <memory>
@@ -14,6 +17,7 @@
 
 #include "main_window_fixture.h"
 #include "platform/pointer_pixels.h"
+#include "platform/qt_platform.h"
 #include "support/real_desktop.h"
 #include "ui/window/main_window_layout.h"
 
@@ -32,10 +36,22 @@ QString Number(int value) {
 }
 
 // Shows the window and waits until the window manager has framed it.
+void ShowFramed(QWidget& window) {
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QTRY_VERIFY_WITH_TIMEOUT(window.frameGeometry() != window.geometry(), kTimeoutMs);
+}
 void ShowFramed(Window& w) {
-    w.window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&w.window));
-    QTRY_VERIFY_WITH_TIMEOUT(w.window.frameGeometry() != w.window.geometry(), kTimeoutMs);
+    ShowFramed(w.window);
+}
+
+// A property of a shown window as the window manager reads it.
+QString WindowProperty(const QWidget& window, const char* property) {
+    QProcess xprop;
+    xprop.start(QStringLiteral("xprop"),
+                {QStringLiteral("-id"), Number(window.winId()), QString::fromLatin1(property)});
+    xprop.waitForFinished(kTimeoutMs);
+    return QString::fromLatin1(xprop.readAllStandardOutput());
 }
 
 }  // namespace
@@ -80,6 +96,103 @@ class TestRealDesktop : public QObject {
         QTRY_VERIFY_WITH_TIMEOUT(w.At(83, 59) != Tile::None, kTimeoutMs);
         // The counters stayed where they were, above the board.
         QCOMPARE(w.ClientPosition("経過時間").y(), 11);
+    }
+
+    // The board-change dialog and the best-time window: a close box, and neither a minimise
+    // nor a maximise button where the window manager follows the window's Motif hints.
+    // openbox follows them but for minimising, which it offers every dialog.
+    void secondaryWindowsOfferOnlyClosing_data() {
+        QTest::addColumn<QByteArray>("command");
+        QTest::newRow("盤面の変更") << QByteArray("mn盤面の変更");
+        QTest::newRow("ベストタイム") << QByteArray("mnベストタイム");
+    }
+    void secondaryWindowsOfferOnlyClosing() {
+        QFETCH(QByteArray, command);
+        Window w;
+        w.window.ChooseLevel(Level::Beginner);
+        ShowFramed(w);
+        QString actions;
+        QStringList hints;  // flags, functions, decorations ...
+        QTimer::singleShot(0, [&] {
+            QWidget* shown = QApplication::activeModalWidget();
+            if (shown == nullptr) {
+                return;
+            }
+            // Once the window manager manages the window.
+            const bool managed = QTest::qWaitFor(
+                [&] {
+                    actions = WindowProperty(*shown, "_NET_WM_ALLOWED_ACTIONS");
+                    return actions.contains(QLatin1String("_NET_WM_ACTION_CLOSE"));
+                },
+                kTimeoutMs);
+            hints = WindowProperty(*shown, "_MOTIF_WM_HINTS")
+                        .section(QLatin1Char('='), 1)
+                        .split(QLatin1Char(','));
+            shown->close();
+            QVERIFY(managed);
+        });
+        w.Action(command.constData())->trigger();
+        QVERIFY2(actions.contains(QLatin1String("_NET_WM_ACTION_CLOSE")), qPrintable(actions));
+        QVERIFY2(!actions.contains(QLatin1String("_NET_WM_ACTION_MAXIMIZE")), qPrintable(actions));
+        QCOMPARE(hints.size(), 5);
+        constexpr uint kFunctions = 1;
+        constexpr uint kAllFunctions = 1;
+        constexpr uint kMinimiseMaximise = 8 | 16;
+        constexpr uint kClose = 32;
+        constexpr uint kMinimiseMaximiseButtons = 32 | 64;
+        bool read = false;
+        QVERIFY(hints[0].trimmed().toUInt(&read, 16) & kFunctions);
+        const uint functions = hints[1].trimmed().toUInt(&read, 16);
+        const uint decorations = hints[2].trimmed().toUInt(&read, 16);
+        QCOMPARE(functions & (kAllFunctions | kMinimiseMaximise | kClose), kClose);
+        QCOMPARE(decorations & kMinimiseMaximiseButtons, 0u);
+    }
+
+    // A win's boxes, one after the other, each over the game where it stands (near the
+    // screen's bottom-right corner), with the game's icon (15 x 15) for the window manager.
+    void winBoxesOpenOverTheGame() {
+        QtPlatform platform;
+        BestTimeTable bestTimes;
+        const Pictures pictures;
+        MainWindow window(platform, bestTimes, pictures);
+        platform.ShowMessagesOver(window);
+        window.ChooseLevel(Level::Beginner);
+        window.move(1100, 450);
+        ShowFramed(window);
+
+        QStringList boxes;
+        QTimer watch;
+        connect(&watch, &QTimer::timeout, [&] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (box == nullptr) {
+                return;
+            }
+            watch.stop();
+            // Once the window manager has framed and placed it.
+            if (QTest::qWaitForWindowExposed(box) &&
+                QTest::qWaitFor([box] { return !box->windowHandle()->frameMargins().isNull(); },
+                                kTimeoutMs)) {
+                const bool over = window.frameGeometry().contains(box->frameGeometry().center());
+                const bool icon =
+                    WindowProperty(*box, "_NET_WM_ICON").contains(QLatin1String("15 x 15"));
+                boxes << QStringLiteral("%1 %2 %3")
+                             .arg(box->text(), over ? "over the game" : "elsewhere",
+                                  icon ? "with its icon" : "without it");
+            }
+            box->accept();
+            watch.start();
+        });
+        watch.start(20);
+        const Game& game = window.game();
+        BoardWidget* board = window.findChild<BoardWidget*>(QStringLiteral("ImageMap"));
+        for (int cell = 0; cell < 81 && game.phase() != GamePhase::Won; ++cell) {
+            if (!game.HasMine(cell) && game.cells()[cell].tile == Tile::None) {
+                QTest::mouseClick(board, Qt::LeftButton, {},
+                                  board->cellGeometry().CellRect(cell).center());
+            }
+        }
+        QCOMPARE(boxes, (QStringList{"Congratulations!! over the game with its icon",
+                                     "ベストタイム更新!!(1位) over the game with its icon"}));
     }
 
     void bothCountersShowOnAFiveColumnBoard() {
