@@ -98,9 +98,9 @@ class TestRealDesktop : public QObject {
         QCOMPARE(w.ClientPosition("経過時間").y(), 11);
     }
 
-    // The board-change dialog and the best-time window: a close box, and neither a minimise
-    // nor a maximise button where the window manager follows the window's Motif hints.
-    // openbox follows them but for minimising, which it offers every dialog.
+    // The board-change dialog and the best-time window offer closing, and neither minimising
+    // nor maximising, in the Motif hints that window managers follow (functions: close, move,
+    // resize); openbox follows them but for minimising, which it offers every dialog.
     void secondaryWindowsOfferOnlyClosing_data() {
         QTest::addColumn<QByteArray>("command");
         QTest::newRow("盤面の変更") << QByteArray("mn盤面の変更");
@@ -112,40 +112,25 @@ class TestRealDesktop : public QObject {
         w.window.ChooseLevel(Level::Beginner);
         ShowFramed(w);
         QString actions;
-        QStringList hints;  // flags, functions, decorations ...
+        QString hints;
         QTimer::singleShot(0, [&] {
-            QWidget* shown = QApplication::activeModalWidget();
-            if (shown == nullptr) {
-                return;
+            if (QWidget* shown = QApplication::activeModalWidget()) {
+                // Set once the window manager manages the window.
+                (void)QTest::qWaitFor(
+                    [&] {
+                        actions = WindowProperty(*shown, "_NET_WM_ALLOWED_ACTIONS");
+                        return actions.contains(QLatin1String("CLOSE"));
+                    },
+                    kTimeoutMs);
+                hints = WindowProperty(*shown, "_MOTIF_WM_HINTS");
+                shown->close();
             }
-            // Once the window manager manages the window.
-            const bool managed = QTest::qWaitFor(
-                [&] {
-                    actions = WindowProperty(*shown, "_NET_WM_ALLOWED_ACTIONS");
-                    return actions.contains(QLatin1String("_NET_WM_ACTION_CLOSE"));
-                },
-                kTimeoutMs);
-            hints = WindowProperty(*shown, "_MOTIF_WM_HINTS")
-                        .section(QLatin1Char('='), 1)
-                        .split(QLatin1Char(','));
-            shown->close();
-            QVERIFY(managed);
         });
         w.Action(command.constData())->trigger();
-        QVERIFY2(actions.contains(QLatin1String("_NET_WM_ACTION_CLOSE")), qPrintable(actions));
-        QVERIFY2(!actions.contains(QLatin1String("_NET_WM_ACTION_MAXIMIZE")), qPrintable(actions));
-        QCOMPARE(hints.size(), 5);
-        constexpr uint kFunctions = 1;
-        constexpr uint kAllFunctions = 1;
-        constexpr uint kMinimiseMaximise = 8 | 16;
-        constexpr uint kClose = 32;
-        constexpr uint kMinimiseMaximiseButtons = 32 | 64;
-        bool read = false;
-        QVERIFY(hints[0].trimmed().toUInt(&read, 16) & kFunctions);
-        const uint functions = hints[1].trimmed().toUInt(&read, 16);
-        const uint decorations = hints[2].trimmed().toUInt(&read, 16);
-        QCOMPARE(functions & (kAllFunctions | kMinimiseMaximise | kClose), kClose);
-        QCOMPARE(decorations & kMinimiseMaximiseButtons, 0u);
+        QVERIFY2(actions.contains(QLatin1String("_NET_WM_ACTION_CLOSE")) &&
+                     !actions.contains(QLatin1String("MAXIMIZE")),
+                 qPrintable(actions));
+        QVERIFY2(hints.contains(QLatin1String("= 0x3, 0x26,")), qPrintable(hints));
     }
 
     // A win's boxes, one after the other, each over the game where it stands (near the
