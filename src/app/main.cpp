@@ -29,6 +29,7 @@ int main(int argc, char* argv[]) {
 
     const Pictures pictures;
     MainWindow window(platform, bestTimes, pictures);
+    platform.ShowMessagesOver(window);
     window.ChooseLevel(Level::Beginner);
     window.show();
     const int status = QApplication::exec();

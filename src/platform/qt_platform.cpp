@@ -48,8 +48,18 @@ void QtPlatform::ShowMessage(std::string_view text) {
     }
     QString body = ToQString(text);
     body.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    // A box opens centred over its parent. The active window is none between two boxes
+    // (the first has closed, the main window is not active again yet): the second would
+    // open at the screen's centre with the window system's icon.
+    QWidget* parent = QApplication::activeModalWidget();
+    if (parent == nullptr) {
+        parent = messageOwner_ ? messageOwner_.data() : QApplication::activeWindow();
+    }
     QMessageBox box(QMessageBox::NoIcon, QStringLiteral(KESTRAVON_NAME), body, QMessageBox::Ok,
-                    QApplication::activeWindow());
+                    parent);
+    if (messageOwner_) {
+        box.setWindowIcon(messageOwner_->windowIcon());
+    }
     box.exec();
 }
 

@@ -3,6 +3,8 @@
 
 #include <QElapsedTimer>
 #include <QLockFile>
+#include <QPointer>
+#include <QWidget>
 #include <memory>
 #include <random>
 #include <string>
@@ -31,11 +33,16 @@ class QtPlatform final : public Platform {
                        const std::vector<Setting>& settings) override;
     bool AnotherInstanceRunning() override;
 
+    // Message boxes open over `window`, the program's main window, and carry its icon; over
+    // the program's modal window while one is open. Without it, over the active window.
+    void ShowMessagesOver(QWidget& window) { messageOwner_ = &window; }
+
     // From now on message boxes return at once: the program is ending.
     void StopShowingMessages() { showMessages_ = false; }
 
   private:
     bool showMessages_ = true;
+    QPointer<QWidget> messageOwner_;
     QElapsedTimer steadyClock_;
     std::mt19937 generator_;
     std::unique_ptr<QLockFile> instanceLock_;

@@ -65,6 +65,23 @@ bool WaitForFile(pid_t pid, const QString& path) {
     return QFile::exists(path);
 }
 
+// Waits while `pid` runs until the file at `path` holds `text`.
+bool WaitForLogLine(pid_t pid, const QString& path, const QByteArray& text) {
+    QElapsedTimer waited;
+    waited.start();
+    QFile file(path);
+    while (pid > 0 && waited.elapsed() < kStartTimeoutMs) {
+        if (file.open(QIODevice::ReadOnly)) {
+            if (file.readAll().contains(text)) {
+                return true;
+            }
+            file.close();
+        }
+        QThread::msleep(10);
+    }
+    return false;
+}
+
 }  // namespace
 
 RealDesktop::RealDesktop(QSize screen, DesktopKind kind) {
@@ -167,13 +184,29 @@ bool RealDesktop::StartCompositor(QSize output) {
     // Wayland asks.
     QFile::setPermissions(runtime_.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     qputenv("XDG_RUNTIME_DIR", runtime_.path().toUtf8());
+    // The desktop shell with its panel at the top (32 pixels high), whatever weston.ini the
+    // user has. Its client tells weston when the panel is up; weston's protocol log shows it.
+    const QString config = runtime_.filePath(QStringLiteral("weston.ini"));
+    QFile ini(config);
+    if (!ini.open(QIODevice::WriteOnly) ||
+        ini.write("[core]\nshell=desktop-shell.so\n[shell]\npanel-position=top\n") < 0) {
+        error_ = QStringLiteral("no file for weston's configuration");
+        return false;
+    }
+    ini.close();
+    const QString log = runtime_.filePath(QStringLiteral("weston.log"));
     const std::string socket = "wayland-kestravon";
-    windowManager_ = SpawnQuiet({"weston", "--backend=x11-backend.so", "--use-pixman",
-                                 "--width=" + std::to_string(output.width()),
-                                 "--height=" + std::to_string(output.height()),
-                                 "--socket=" + socket, "--idle-time=0"});
+    windowManager_ = SpawnQuiet(
+        {"weston", "--backend=x11-backend.so", "--use-pixman",
+         "--width=" + std::to_string(output.width()), "--height=" + std::to_string(output.height()),
+         "--socket=" + socket, "--idle-time=0", "--config=" + config.toStdString(),
+         "--log=" + log.toStdString(), "--logger-scopes=log,proto"});
     if (!WaitForFile(windowManager_, runtime_.filePath(QString::fromStdString(socket)))) {
         error_ = QStringLiteral("weston did not start (is the weston package installed?)");
+        return false;
+    }
+    if (!WaitForLogLine(windowManager_, log, "desktop_ready")) {
+        error_ = QStringLiteral("weston's desktop shell did not come up");
         return false;
     }
     qputenv("WAYLAND_DISPLAY", QByteArray::fromStdString(socket));

@@ -13,7 +13,8 @@ namespace kestravon {
 enum class DesktopKind {
     Openbox,        // an X11 window manager at 100 %
     ScaledOpenbox,  // the same at 150 % (the X resource Xft.dpi at 144)
-    Weston,         // a Wayland compositor (weston's X11 back end), Qt as its client
+    Weston,         // a Wayland compositor (weston's X11 back end): its desktop shell with a
+                    // 32-pixel panel at the top, Qt as its client
 };
 
 // A desktop for the tests of one process: the process's environment points Qt at it.

@@ -61,9 +61,17 @@ WindowFitter::WindowFitter(QWidget& window) : QObject(&window), window_(window) 
     window.installEventFilter(this);
 }
 
+QRect WindowFitter::Room() const {
+    QRect available = window_.screen()->availableGeometry();
+    if (WindowSystemPlacesWindows() && maximisedFrame_.isValid()) {
+        available.setSize(available.size().boundedTo(maximisedFrame_));
+    }
+    return available;
+}
+
 ScreenFit WindowFitter::FitOnItsScreen() const {
-    return FitOnScreen(wanted_, window_.frameGeometry().topLeft(), FrameOf(window_),
-                       window_.screen()->availableGeometry(), scrollBars_);
+    return FitOnScreen(wanted_, window_.frameGeometry().topLeft(), FrameOf(window_), Room(),
+                       scrollBars_);
 }
 
 void WindowFitter::Fit(QSize wanted, QSize scrollBars) {
@@ -71,8 +79,9 @@ void WindowFitter::Fit(QSize wanted, QSize scrollBars) {
     scrollBars_ = scrollBars;
     const ScreenFit fit = FitOnItsScreen();
     if (WindowSystemPlacesWindows()) {
-        // Where the window system's panels are is not known: a window too large for the
-        // screen is maximised, so that the window system fits it to what they leave.
+        // Where the window system's panels are is known only from the maximised window: a
+        // window too large for what is known is maximised, so that the window system fits it
+        // to what they leave.
         if (fit.size == wanted) {
             ResizePlacedBySystem(window_, wanted);
         } else {
@@ -102,6 +111,10 @@ bool WindowFitter::eventFilter(QObject* watched, QEvent* event) {
         const auto* change = static_cast<const QWindowStateChangeEvent*>(event);
         restoring_ = change->oldState().testFlag(Qt::WindowMaximized) && !window_.isMaximized() &&
                      wanted_.isValid();
+    }
+    // The room the window system leaves a maximised window: all that its panels leave.
+    if (event->type() == QEvent::Resize && window_.isMaximized() && WindowSystemPlacesWindows()) {
+        maximisedFrame_ = window_.frameGeometry().size();
     }
     // The window system's answer to a restore: the wanted size follows, once this one is
     // handled.

@@ -31,6 +31,8 @@ ScreenFit FitOnScreen(QSize wanted, QPoint frameOrigin, QMargins frame, QRect av
 // itself (Wayland), a window that does not fit is maximised, one that fits is restored, and a
 // window the player restores from the maximised state is given its size again: the window
 // system would give back the size it had before it was maximised, maybe another board's.
+// There the screen's available area is the whole output, panels included: once the window
+// has been maximised, the area the window system gave it bounds every size the window gets.
 class WindowFitter final : public QObject {
     Q_OBJECT
 
@@ -47,6 +49,9 @@ class WindowFitter final : public QObject {
 
   private:
     ScreenFit FitOnItsScreen() const;
+    // Where the window may lie: its screen's available area, no larger than the frame of
+    // the maximised window where the window system places windows.
+    QRect Room() const;
     void ResizeRestoredWindow();
 
     QWidget& window_;
@@ -56,6 +61,9 @@ class WindowFitter final : public QObject {
     // Left the maximised state where the window system places windows: the next resize is
     // the window system's, and the wanted size is given after it.
     bool restoring_ = false;
+    // The frame the window system last gave the maximised window, where it places windows;
+    // none before then.
+    QSize maximisedFrame_;
 };
 
 }  // namespace kestravon

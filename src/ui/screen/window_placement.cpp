@@ -6,6 +6,9 @@
 #include <QWidget>
 #include <QWindow>
 #include <algorithm>
+#include <optional>
+
+#include "ui/screen/window_frame.h"
 
 namespace kestravon {
 
@@ -17,11 +20,15 @@ int MovedInside(int start, int length, int availableStart, int availableLength) 
     return std::max(availableStart, std::min(start, latest));
 }
 
-// The frame the window system will give a window of a fixed size, before it has framed it.
-// Windows knows it once the native window exists. Elsewhere the frame of the program's main
-// window, already shown, tells the window manager's borders and title bar; a window that
-// cannot be resized has no grip below it, only a border as thick as those at the sides.
+// The frame the window system will give a window of a fixed size, before it has framed it:
+// as the window system tells it (Windows, and X11 window managers that answer the request),
+// or as Qt knows it. Elsewhere the frame of the program's main window, already shown, tells
+// the window manager's borders and title bar; a window that cannot be resized has no grip
+// below it, only a border as thick as those at the sides.
 QMargins ExpectedFrame(QWidget& window, const QWidget& mainWindow) {
+    if (const std::optional<QMargins> told = FrameBeforeShowing(window)) {
+        return *told;
+    }
     window.winId();
     const QMargins own = window.windowHandle()->frameMargins();
     if (!own.isNull()) {

@@ -99,6 +99,7 @@ class TestDialogWindows : public QObject {
     void menuOpensModalBestTimes();
     void winShowsOneModelessWindow();
     void modelessWindowOutlivesTheMainWindow();
+    void bothOpenOnTheMainWindowsScreen();
 
   private:
     std::unique_ptr<QDialog> Open(bool boardChange) {
@@ -163,6 +164,7 @@ void TestDialogWindows::init() {
     platform_.messages.clear();
     bestTimes_ = BestTimeTable();
     bestTimes_.SetEntry(0, 5);
+    mainWindow_.move(0, 0);
 }
 
 void TestDialogWindows::layout_data() {
@@ -440,6 +442,24 @@ void TestDialogWindows::modelessWindowOutlivesTheMainWindow() {
     });
     QApplication::exec();
     QCOMPARE(steps, QStringList{"still running"});
+}
+
+// With the main window on the monitor at the laptop's right, both windows open there, moved
+// right from their designed places just enough for their frames (2 pixels offscreen) to start
+// at the monitor's left edge.
+void TestDialogWindows::bothOpenOnTheMainWindowsScreen() {
+    if (QApplication::screens().size() < 2) {
+        QSKIP("one screen");
+    }
+    mainWindow_.move(1200, 100);
+    QRect boardChange;
+    BoardChange([&boardChange](QWidget& dialog) { boardChange = dialog.geometry(); });
+    QCOMPARE(boardChange, QRect(962, 250, 250, 163));
+
+    BestTimeWindowOpener opener(bestTimes_, pictures_, mainWindow_);
+    opener.ShowAfterWin();
+    QCOMPARE(opener.window()->geometry(), QRect(962, 364, 542, 265));
+    opener.window()->close();
 }
 
 QTEST_MAIN(TestDialogWindows)

@@ -14,7 +14,10 @@
 #include "platform/pointer_pixels.h"
 
 #include "support/system_input.h"
-#ifndef Q_OS_WIN
+#ifdef Q_OS_WIN
+#include <windows.h>
+#include <cmath>
+#else
 #include "support/real_desktop.h"
 #endif
 
@@ -47,6 +50,26 @@ QImage Shown(const QWidget& widget, QSize size) {
                        .convertToFormat(QImage::Format_RGB32);
     shown.setDevicePixelRatio(1);
     return shown;
+}
+
+// Where a shown window's frame lies on the screen, in logical pixels, each one it touches
+// counted whole: on Windows the window's rectangle as Windows keeps it (Qt works out frames
+// itself, and under Wine at 150 % it gets them wrong); elsewhere the frame that the window
+// manager tells Qt.
+QRect FrameOnScreen(QWindow& native) {
+#ifdef Q_OS_WIN
+    RECT outer{};
+    GetWindowRect(reinterpret_cast<HWND>(native.winId()), &outer);
+    const qreal scale = native.devicePixelRatio();
+    const auto first = [scale](LONG device) {
+        return static_cast<int>(std::floor(device / scale));
+    };
+    const auto last = [scale](LONG end) { return static_cast<int>(std::ceil(end / scale)) - 1; };
+    return {QPoint(first(outer.left), first(outer.top)),
+            QPoint(last(outer.right), last(outer.bottom))};
+#else
+    return native.frameGeometry();
+#endif
 }
 
 }  // namespace
@@ -125,11 +148,12 @@ class TestScaledDesktop : public QObject {
             if (shown == nullptr) {
                 return;
             }
-            // Once the window manager has framed it: the widget's own frame geometry may have
-            // been read, and kept, before.
-            const QWindow* native = shown->windowHandle();
-            if (QTest::qWaitFor([&] { return !native->frameMargins().isNull(); }, kTimeoutMs)) {
-                frame = shown->geometry().marginsAdded(native->frameMargins());
+            // Once the window manager has framed and placed it: it shows (the window manager
+            // maps it once placed) and Qt knows its frame.
+            QWindow* native = shown->windowHandle();
+            if (QTest::qWaitForWindowExposed(native) &&
+                QTest::qWaitFor([&] { return !native->frameMargins().isNull(); }, kTimeoutMs)) {
+                frame = FrameOnScreen(*native);
             }
             shown->close();
         });
