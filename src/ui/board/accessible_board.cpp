@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "engine/tile.h"
+#include "ui/board/accessible_leaf.h"
 #include "ui/board/board_presses.h"
 #include "ui/board/board_speech.h"
 #include "ui/board/board_widget.h"
@@ -18,23 +19,17 @@ namespace kestravon {
 namespace {
 
 // One cell of the board: its name is what it shows and where, read from the game whenever asked.
-class AccessibleCell final : public QAccessibleInterface,
+class AccessibleCell final : public AccessibleLeaf,
                              public QAccessibleTableCellInterface,
                              public QAccessibleActionInterface {
   public:
     AccessibleCell(BoardWidget* board, int cell) : board_(board), cell_(cell) {}
 
     bool isValid() const override { return board_ && board_->cellGeometry().Contains(cell_); }
-    QObject* object() const override { return nullptr; }
     QWindow* window() const override { return board_ ? board_->window()->windowHandle() : nullptr; }
     QAccessibleInterface* parent() const override {
         return QAccessible::queryAccessibleInterface(board_.data());
     }
-    QAccessibleInterface* child(int /*index*/) const override { return nullptr; }
-    int childCount() const override { return 0; }
-    int indexOfChild(const QAccessibleInterface* /*child*/) const override { return -1; }
-    QAccessibleInterface* childAt(int /*x*/, int /*y*/) const override { return nullptr; }
-    QAccessibleInterface* focusChild() const override { return nullptr; }
     QString text(QAccessible::Text kind) const override {
         return kind == QAccessible::Name && isValid() ? CellName(board_->game(), cell_) : QString();
     }

@@ -7,6 +7,8 @@
 #include <QWindow>
 #include <QtGlobal>
 
+#include "ui/board/accessible_leaf.h"
+
 namespace kestravon {
 
 #if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
@@ -35,19 +37,13 @@ namespace {
 // no widget and nothing on the screen.
 class AccessibleStatusLine;
 
-class AccessibleNotice final : public QAccessibleInterface {
+class AccessibleNotice final : public AccessibleLeaf {
   public:
     explicit AccessibleNotice(AccessibleStatusLine& line) : line_(line) {}
 
     bool isValid() const override;
-    QObject* object() const override { return nullptr; }
     QWindow* window() const override;
     QAccessibleInterface* parent() const override;
-    QAccessibleInterface* child(int /*index*/) const override { return nullptr; }
-    int childCount() const override { return 0; }
-    int indexOfChild(const QAccessibleInterface* /*child*/) const override { return -1; }
-    QAccessibleInterface* childAt(int /*x*/, int /*y*/) const override { return nullptr; }
-    QAccessibleInterface* focusChild() const override { return nullptr; }
     QString text(QAccessible::Text kind) const override {
         return kind == QAccessible::Name ? text_ : QString();
     }

@@ -9,6 +9,8 @@
 #include <QElapsedTimer>
 #include <QKeyEvent>
 #include <QTest>
+#include <array>
+#include <initializer_list>
 #include <map>
 
 #include "engine/best_time_table.h"
@@ -92,6 +94,15 @@ void SendKey(QWindow* window, const QString& token) {
     }
 }
 
+// A table of inputs (keys, or a touch's gesture) and the presses the game takes of them.
+void PressTable(std::initializer_list<std::array<const char*, 3>> rows) {
+    QTest::addColumn<QString>("input");
+    QTest::addColumn<QString>("presses");
+    for (const auto& [name, input, presses] : rows) {
+        QTest::newRow(name) << QString(input) << QString(presses);
+    }
+}
+
 // What a screen reader is told: focus notices by cell, and words said.
 QStringList notices;
 
@@ -167,31 +178,28 @@ class TestBoardInput : public QObject {
     // Keys on the board, and the presses the game takes (SendKey tells the keys' marks); "board"
     // lays out a board of 2 x 9.
     void keys_data() {
-        QTest::addColumn<QString>("keys");
-        QTest::addColumn<QString>("presses");
-        const auto row = [](const char* name, const char* keys, const char* presses) {
-            QTest::newRow(name) << QString(keys) << QString(presses);
-        };
-        row("Return on the first cell", "Return", "0L");
-        row("arrows, keypad Enter", "Left Up Right Right Down Num+Enter", "11L");
-        row("stops at the right edge",
-            "Right Right Right Right Right Right Right Right Right Space", "8L");
-        row("End, Menu, Home, Shift+F10", "Down End Menu Home Shift+F10", "17R 9R");
-        row("Ctrl+End, Ctrl+Home", "Ctrl+End Menu Ctrl+Home Menu", "35R 0R");
-        row("a held key presses once, its repeats flagged", "Space> Space* Space* Space<", "0L");
-        row("a held key presses once, its repeats unflagged", "Menu> Menu> Menu> Menu<", "0R");
-        row("a held Shift+F10 marks once", "Shift+F10> Shift+F10> Shift+F10<", "0R");
-        row("a key pressed again once it came up", "Menu> Menu< Menu> Menu<", "0R 0R");
-        row("only a held key's repeats", "Menu*", "");
-        row("nothing after the game ended", "Space Right Space Menu", "0L");
-        row("a smaller board starts at its first cell", "Ctrl+End board Space", "0L");
+        PressTable({
+            {"Return on the first cell", "Return", "0L"},
+            {"arrows, keypad Enter", "Left Up Right Right Down Num+Enter", "11L"},
+            {"stops at the right edge",
+             "Right Right Right Right Right Right Right Right Right Space", "8L"},
+            {"End, Menu, Home, Shift+F10", "Down End Menu Home Shift+F10", "17R 9R"},
+            {"Ctrl+End, Ctrl+Home", "Ctrl+End Menu Ctrl+Home Menu", "35R 0R"},
+            {"a held key presses once, its repeats flagged", "Space> Space* Space* Space<", "0L"},
+            {"a held key presses once, its repeats unflagged", "Menu> Menu> Menu> Menu<", "0R"},
+            {"a held Shift+F10 marks once", "Shift+F10> Shift+F10> Shift+F10<", "0R"},
+            {"a key pressed again once it came up", "Menu> Menu< Menu> Menu<", "0R 0R"},
+            {"only a held key's repeats", "Menu*", ""},
+            {"nothing after the game ended", "Space Right Space Menu", "0L"},
+            {"a smaller board starts at its first cell", "Ctrl+End board Space", "0L"},
+        });
     }
     void keys() {
-        QFETCH(QString, keys);
+        QFETCH(QString, input);
         QFETCH(QString, presses);
         Board b;
         QVERIFY(QTest::qWaitForWindowActive(&b.board));
-        for (const QString& key : keys.split(' ')) {
+        for (const QString& key : input.split(' ')) {
             if (key == "board") {
                 b.LayOut(2, 9);
             } else {
@@ -261,18 +269,15 @@ class TestBoardInput : public QObject {
     }
 
     void touch_data() {
-        QTest::addColumn<QString>("gesture");
-        QTest::addColumn<QString>("presses");
-        const auto row = [](const char* name, const char* gesture, const char* presses) {
-            QTest::newRow(name) << QString(gesture) << QString(presses);
-        };
-        row("a tap opens", "tap", "0L");
-        row("a hold marks after half a second, and lifting does no more", "hold", "0R");
-        row("a touch that moves off its cell presses nothing", "slide", "");
-        row("a cancelled touch presses nothing", "cancel", "");
+        PressTable({
+            {"a tap opens", "tap", "0L"},
+            {"a hold marks after half a second, and lifting does no more", "hold", "0R"},
+            {"a touch that moves off its cell presses nothing", "slide", ""},
+            {"a cancelled touch presses nothing", "cancel", ""},
+        });
     }
     void touch() {
-        QFETCH(QString, gesture);
+        QFETCH(QString, input);
         QFETCH(QString, presses);
         Board b;
         QVERIFY(QTest::qWaitForWindowExposed(&b.board));
@@ -281,17 +286,17 @@ class TestBoardInput : public QObject {
         QElapsedTimer held;
         held.start();
         QTest::touchEvent(&b.board, device).press(0, first, &b.board);
-        if (gesture == "hold") {
+        if (input == "hold") {
             QTRY_COMPARE(b.presses.join(' '), presses);
             // Timers may fire a little early, never this early.
             QVERIFY(held.elapsed() >= 450);
-        } else if (gesture == "slide") {
+        } else if (input == "slide") {
             QTest::touchEvent(&b.board, device).move(0, b.CellRect(1).center(), &b.board);
-        } else if (gesture == "cancel") {
+        } else if (input == "cancel") {
             QTouchEvent cancel(QEvent::TouchCancel, device);
             QApplication::sendEvent(&b.board, &cancel);
         }
-        if (gesture != "cancel") {
+        if (input != "cancel") {
             QTest::touchEvent(&b.board, device).release(0, first, &b.board);
         }
         QTest::qWait(600);  // past the hold's half second
