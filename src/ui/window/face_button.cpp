@@ -3,6 +3,7 @@
 
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPalette>
 #include <QStyle>
 #include <QStyleOptionFocusRect>
 
@@ -13,6 +14,9 @@ namespace kestravon {
 FaceButton::FaceButton(QWidget* parent) : QAbstractButton(parent) {
     setAccessibleName(QStringLiteral("新しいゲーム"));
     setFocusPolicy(Qt::TabFocus);
+    // The window's colour behind the face, not a button's: the Windows style draws the focus
+    // frame's dots in the colour opposite the background role's.
+    setBackgroundRole(QPalette::Window);
 }
 
 void FaceButton::ShowFace(const QPixmap& face, const QString& state) {
