@@ -1,0 +1,102 @@
+#!/usr/bin/env bash
+# Start-up to the first window mapped: the game against the floor, a bare Qt main window with
+# the same menu bar and a central widget of the 初級 board's client area (bare_window.cpp).
+#
+#   flock /tmp/kestravon-build.lock bench/startup.sh [BUILD_DIR]     (default: build)
+#
+# Run it under the build lock, so that no build competes for the CPU. It runs ROUNDS (3)
+# rounds of PAIRS (16) pairs, each pair both programs one after the other, the order
+# alternating from pair to pair, after one discarded pair that warms the caches, and prints
+# each round's medians and the game's against the floor's.
+#
+# How it measures (startup_timer.cpp): on a private Xvfb, 1366 x 768 x 24 with no window
+# manager, the timer listens for MapNotify on the root window and then forks the program. The
+# wall time runs from just before the fork to the moment the X server's MapNotify for the
+# program's own window (its _NET_WM_PID) reaches the timer; the CPU time is the program's
+# process clock, all its threads, read at that moment. The peak memory is the program's largest
+# resident set (wait4), ended by SIGTERM SETTLE_MS (300) after its window mapped, its first
+# paint done. Every run has its own empty settings and runtime folders.
+#
+# CALLGRIND=1 instead counts each program's instructions once with valgrind's callgrind, over
+# a run that starts, shows its window and is ended by SIGTERM a second later, and keeps the
+# profiles (callgrind_annotate reads them) in OUT (default /tmp/kestravon-startup).
+set -euo pipefail
+cd "$(dirname "$0")/.."
+build=$(realpath "${1:-build}")
+timer=$build/bench/startup_timer
+programs=(game "$build/src/app/kestravon" bare "$build/bench/bare_window")
+rounds=${ROUNDS:-3}
+pairs=${PAIRS:-16}
+settle=${SETTLE_MS:-300}
+for file in "$timer" "${programs[1]}" "${programs[3]}"; do
+    [[ -x $file ]] || { echo "startup.sh: $file is not built" >&2; exit 1; }
+done
+
+work=$(mktemp -d)
+xvfb=
+cleanup() {
+    [[ -n $xvfb ]] && kill "$xvfb" 2>/dev/null && wait "$xvfb" 2>/dev/null
+    rm -rf "$work"
+}
+trap cleanup EXIT
+Xvfb -displayfd 3 -screen 0 1366x768x24 -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
+xvfb=$!
+for _ in $(seq 100); do
+    [[ -s $work/display ]] && break
+    sleep 0.1
+done
+[[ -s $work/display ]] || { echo "startup.sh: Xvfb did not start" >&2; exit 1; }
+export DISPLAY=:$(head -1 "$work/display")
+export QT_QPA_PLATFORM=xcb
+unset WAYLAND_DISPLAY QT_SCALE_FACTOR QT_SCREEN_SCALE_FACTORS QT_AUTO_SCREEN_SCALE_FACTOR
+
+# One run of a program, each with fresh folders: "WALL_MS CPU_MS PEAK_KIB".
+run() {
+    local settle=$1
+    shift
+    local home
+    home=$(mktemp -d "$work/run.XXXXXX")
+    mkdir -m 700 "$home/runtime"
+    XDG_CONFIG_HOME=$home/config XDG_RUNTIME_DIR=$home/runtime "$timer" "$settle" "$@"
+    rm -rf "$home"
+}
+
+if [[ ${CALLGRIND:-0} == 1 ]]; then
+    out=${OUT:-/tmp/kestravon-startup}
+    mkdir -p "$out"
+    for ((i = 0; i < ${#programs[@]}; i += 2)); do
+        profile=$out/callgrind.${programs[i]}
+        run 1000 valgrind --tool=callgrind --callgrind-out-file="$profile" "${programs[i + 1]}" \
+            >/dev/null 2>"$work/valgrind.log"
+        printf '%s: %s instructions (%s)\n' "${programs[i]}" \
+            "$(sed -n 's/^summary: //p' "$profile")" "$profile"
+    done
+    exit 0
+fi
+
+# The median of each column of numbers.
+medians() {
+    awk '{ for (c = 1; c <= NF; c++) v[c, NR] = $c }
+        END { for (c = 1; c <= NF; c++) {
+            n = 0; for (r = 1; r <= NR; r++) s[++n] = v[c, r]
+            for (i = 2; i <= n; i++) for (j = i; j > 1 && s[j - 1] > s[j]; j--) { t = s[j]; s[j] = s[j - 1]; s[j - 1] = t }
+            printf "%s%s", (n % 2 ? s[(n + 1) / 2] : (s[n / 2] + s[n / 2 + 1]) / 2), (c < NF ? " " : "\n") } }'
+}
+
+run "$settle" "${programs[1]}" >/dev/null
+run "$settle" "${programs[3]}" >/dev/null
+for ((round = 1; round <= rounds; round++)); do
+    # A line per pair: the game's wall, CPU and peak, the floor's, and the pair's ratios.
+    : >"$work/pairs"
+    for ((pair = 0; pair < pairs; pair++)); do
+        if ((pair % 2 == 0)); then
+            game=$(run "$settle" "${programs[1]}") && bare=$(run "$settle" "${programs[3]}")
+        else
+            bare=$(run "$settle" "${programs[3]}") && game=$(run "$settle" "${programs[1]}")
+        fi
+        echo "$game $bare" | awk '{ print $0, $1 / $4, $2 / $5, ($3 - $6) / 1024 }' >>"$work/pairs"
+    done
+    medians <"$work/pairs" | awk -v round="$round" '{
+        printf "round %d medians: wall %.1f ms against %.1f ms, CPU %.1f ms against %.1f ms, peak %.2f MiB against %.2f MiB; pairs: wall %.3fx, CPU %.3fx, peak %+.2f MiB\n",
+            round, $1, $4, $2, $5, $3 / 1024, $6 / 1024, $7, $8, $9 }'
+done
