@@ -2,32 +2,36 @@
 # Start-up to the first window mapped: the game against the floor, a bare Qt main window with
 # the same menu bar and a central widget of the 初級 board's client area (bare_window.cpp).
 #
-#   flock /tmp/kestravon-build.lock bench/startup.sh [BUILD_DIR]     (default: build)
+#   flock /tmp/kestravon-build.lock bench/startup.sh [BUILD_DIR]   (default: build, in the tree)
 #
 # Run it under the build lock, so that no build competes for the CPU. It runs ROUNDS (3)
-# rounds of PAIRS (16) pairs, each pair both programs one after the other, the order
-# alternating from pair to pair, after one discarded pair that warms the caches, and prints
-# each round's medians and the game's against the floor's.
+# rounds of PAIRS (48) pairs, each pair both programs one after the other, the order
+# alternating from pair to pair, after one discarded pair that warms the caches. For each
+# round, and then for all its pairs, it prints the medians of each program's figures and the
+# medians of the pairs' ratios (the game's wall and CPU times over the floor's) and
+# differences (peak memory): a shared machine's speed drifts, and both runs of a pair see
+# much the same.
 #
 # How it measures (startup_timer.cpp): on a private Xvfb, 1366 x 768 x 24 with no window
 # manager, the timer listens for MapNotify on the root window and then forks the program. The
 # wall time runs from just before the fork to the moment the X server's MapNotify for the
 # program's own window (its _NET_WM_PID) reaches the timer; the CPU time is the program's
 # process clock, all its threads, read at that moment. The peak memory is the program's largest
-# resident set (wait4), ended by SIGTERM SETTLE_MS (300) after its window mapped, its first
+# resident set (wait4), ended by SIGTERM SETTLE_MS (100) after its window mapped, its first
 # paint done. Every run has its own empty settings and runtime folders.
 #
-# CALLGRIND=1 instead counts each program's instructions once with valgrind's callgrind, over
-# a run that starts, shows its window and is ended by SIGTERM a second later, and keeps the
-# profiles (callgrind_annotate reads them) in OUT (default /tmp/kestravon-startup).
+# CALLGRIND=1 instead counts each program's instructions with valgrind's callgrind, over a run
+# that starts, shows its window and is ended by SIGTERM a second later: up to the program's
+# handling of its window's MapNotify (a profile dumped there), and over the whole run. The
+# profiles (callgrind_annotate reads them) stay in OUT (default /tmp/kestravon-startup).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build=$(realpath "${1:-build}")
 timer=$build/bench/startup_timer
 programs=(game "$build/src/app/kestravon" bare "$build/bench/bare_window")
 rounds=${ROUNDS:-3}
-pairs=${PAIRS:-16}
-settle=${SETTLE_MS:-300}
+pairs=${PAIRS:-48}
+settle=${SETTLE_MS:-100}
 for file in "$timer" "${programs[1]}" "${programs[3]}"; do
     [[ -x $file ]] || { echo "startup.sh: $file is not built" >&2; exit 1; }
 done
@@ -66,10 +70,15 @@ if [[ ${CALLGRIND:-0} == 1 ]]; then
     mkdir -p "$out"
     for ((i = 0; i < ${#programs[@]}; i += 2)); do
         profile=$out/callgrind.${programs[i]}
-        run 1000 valgrind --tool=callgrind --callgrind-out-file="$profile" "${programs[i + 1]}" \
+        rm -f "$profile" "$profile".*
+        run 1000 valgrind --tool=callgrind --callgrind-out-file="$profile" \
+            --dump-before='QXcbWindow::handleMapNotifyEvent*' "${programs[i + 1]}" \
             >/dev/null 2>"$work/valgrind.log"
-        printf '%s: %s instructions (%s)\n' "${programs[i]}" \
-            "$(sed -n 's/^summary: //p' "$profile")" "$profile"
+        # The first dump ends at the MapNotify; the others hold the rest of the run.
+        toMap=$(sed -n 's/^summary: //p' "$profile.1")
+        whole=$(awk '/^summary:/ { total += $2 } END { print total }' "$profile" "$profile".*)
+        printf '%s: %s instructions to its window mapped (%s.1), %s over the whole run\n' \
+            "${programs[i]}" "$toMap" "$profile" "$whole"
     done
     exit 0
 fi
@@ -83,10 +92,17 @@ medians() {
             printf "%s%s", (n % 2 ? s[(n + 1) / 2] : (s[n / 2] + s[n / 2 + 1]) / 2), (c < NF ? " " : "\n") } }'
 }
 
+report() {
+    medians | awk -v what="$1" '{
+        printf "%s medians: wall %.1f ms against %.1f ms, CPU %.1f ms against %.1f ms, peak %.2f MiB against %.2f MiB; pairs: wall %.3fx, CPU %.3fx, peak %+.2f MiB\n",
+            what, $1, $4, $2, $5, $3 / 1024, $6 / 1024, $7, $8, $9 }'
+}
+
 run "$settle" "${programs[1]}" >/dev/null
 run "$settle" "${programs[3]}" >/dev/null
+# A line per pair: the game's wall, CPU and peak, the floor's, and the pair's ratios.
+: >"$work/all"
 for ((round = 1; round <= rounds; round++)); do
-    # A line per pair: the game's wall, CPU and peak, the floor's, and the pair's ratios.
     : >"$work/pairs"
     for ((pair = 0; pair < pairs; pair++)); do
         if ((pair % 2 == 0)); then
@@ -96,7 +112,7 @@ for ((round = 1; round <= rounds; round++)); do
         fi
         echo "$game $bare" | awk '{ print $0, $1 / $4, $2 / $5, ($3 - $6) / 1024 }' >>"$work/pairs"
     done
-    medians <"$work/pairs" | awk -v round="$round" '{
-        printf "round %d medians: wall %.1f ms against %.1f ms, CPU %.1f ms against %.1f ms, peak %.2f MiB against %.2f MiB; pairs: wall %.3fx, CPU %.3fx, peak %+.2f MiB\n",
-            round, $1, $4, $2, $5, $3 / 1024, $6 / 1024, $7, $8, $9 }'
+    report "round $round" <"$work/pairs"
+    cat "$work/pairs" >>"$work/all"
 done
+report "all $((rounds * pairs)) pairs," <"$work/all"
