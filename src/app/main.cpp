@@ -25,13 +25,16 @@ int main(int argc, char* argv[]) {
     if (platform.AnotherInstanceRunning()) {
         return 0;
     }
-    BestTimeTable bestTimes = LoadBestTimes(platform);
 
     const Pictures pictures;
+    BestTimeTable bestTimes;
     MainWindow window(platform, bestTimes, pictures);
     platform.ShowMessagesOver(window);
     window.ChooseLevel(Level::Beginner);
     window.show();
+    // No best time shows in the main window: the store is read while the window system maps
+    // it, before the first event, and so before any game can end or any window show them.
+    bestTimes = LoadBestTimes(platform);
     const int status = QApplication::exec();
     window.SaveChangedBestTimes();
     return status;

@@ -7,6 +7,8 @@
 #include <QGuiApplication>
 #include <cstdlib>
 
+#include "platform/xcb_functions.h"
+
 namespace kestravon {
 
 void AskForDetectableAutoRepeat() {
@@ -19,10 +21,17 @@ void AskForDetectableAutoRepeat() {
     xcb_connection_t* connection = x11->connection();
     // Qt has set up the keyboard extension for its own connection; the flag is this client's.
     const uint32_t flag = XCB_XKB_PER_CLIENT_FLAG_DETECTABLE_AUTO_REPEAT;
+    const auto perClientFlags = LoadedXcbFunction<decltype(xcb_xkb_per_client_flags)>(
+        "libxcb-xkb.so.1", "xcb_xkb_per_client_flags");
+    const auto perClientFlagsReply = LoadedXcbFunction<decltype(xcb_xkb_per_client_flags_reply)>(
+        "libxcb-xkb.so.1", "xcb_xkb_per_client_flags_reply");
+    if (perClientFlags == nullptr || perClientFlagsReply == nullptr) {
+        return;
+    }
     const xcb_xkb_per_client_flags_cookie_t cookie =
-        xcb_xkb_per_client_flags(connection, XCB_XKB_ID_USE_CORE_KBD, flag, flag, 0, 0, 0);
+        perClientFlags(connection, XCB_XKB_ID_USE_CORE_KBD, flag, flag, 0, 0, 0);
     // A server without it sends releases between repeats, which Qt flags as best it can.
-    std::free(xcb_xkb_per_client_flags_reply(connection, cookie, nullptr));
+    std::free(perClientFlagsReply(connection, cookie, nullptr));
 }
 
 }  // namespace kestravon

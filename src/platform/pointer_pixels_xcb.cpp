@@ -1,24 +1,34 @@
 // The pointer's snapping to whole logical pixels on X11, in the X server's events.
 #include <xcb/xcb.h>
+#include <xcb/xcbext.h>
 #include <xcb/xinput.h>
 #include <QAbstractNativeEventFilter>
 #include <QGuiApplication>
 
 #include "platform/pointer_pixels.h"
+#include "platform/xcb_functions.h"
 
 namespace kestravon {
 
 namespace {
 
+// The XInput extension's major opcode, or -1. Qt carries its own XInput code: the extension
+// is named here.
+int XInputOpcode(xcb_connection_t* connection) {
+    static xcb_extension_t xinput = {"XInputExtension", 0};
+    const auto getExtensionData = LoadedXcbFunction<decltype(xcb_get_extension_data)>(
+        "libxcb.so.1", "xcb_get_extension_data");
+    const xcb_query_extension_reply_t* reply =
+        getExtensionData != nullptr ? getExtensionData(connection, &xinput) : nullptr;
+    return reply != nullptr && reply->present ? reply->major_opcode : -1;
+}
+
 // X11 reports pointer events in screen pixels: the core events as integers, XInput 2 (which
 // Qt prefers) in 16.16 fixed point.
 class XcbPointerSnapper final : public QAbstractNativeEventFilter {
   public:
-    explicit XcbPointerSnapper(xcb_connection_t* connection) {
-        const xcb_query_extension_reply_t* xinput =
-            xcb_get_extension_data(connection, &xcb_input_id);
-        xinputOpcode_ = xinput != nullptr && xinput->present ? xinput->major_opcode : -1;
-    }
+    explicit XcbPointerSnapper(xcb_connection_t* connection)
+        : xinputOpcode_(XInputOpcode(connection)) {}
 
     bool nativeEventFilter(const QByteArray& type, void* message, qintptr* /*result*/) override {
         if (type != "xcb_generic_event_t") {
@@ -67,7 +77,7 @@ class XcbPointerSnapper final : public QAbstractNativeEventFilter {
         event.root_y = y.global * 65536;
     }
 
-    int xinputOpcode_ = -1;
+    const int xinputOpcode_;
 };
 
 }  // namespace

@@ -1,61 +1,72 @@
-// The tile, face and icon pictures, loaded from the compiled-in resources.
+// The tile, face and icon pictures, as the compiler decoded them from their XPM files.
 #include "ui/images/pictures.h"
 
-#include <QString>
-#include <QtGlobal>
+#include <QImage>
 
-// Q_INIT_RESOURCE cannot be used inside a namespace. Calling it also makes the linker keep
-// the resource object, which would otherwise be dropped from this static library.
-static void InitImageResources() {
-    Q_INIT_RESOURCE(images);
-}
+#include "ui/images/xpm_pixels.h"
+#include "xpm_text.h"
 
 namespace kestravon {
 
 namespace {
 
-constexpr int kLargestIconScale = 4;
+// In the order of the Tile and Face enumerators.
+constexpr std::array<xpm::PixelsView, kTileCount> kTiles = {
+    xpm::Decoded<xpm::NoneImage>(),       xpm::Decoded<xpm::FlagImage>(),
+    xpm::Decoded<xpm::UnderstandImage>(), xpm::Decoded<xpm::PushImage>(),
+    xpm::Decoded<xpm::NumImage1>(),       xpm::Decoded<xpm::NumImage2>(),
+    xpm::Decoded<xpm::NumImage3>(),       xpm::Decoded<xpm::NumImage4>(),
+    xpm::Decoded<xpm::NumImage5>(),       xpm::Decoded<xpm::NumImage6>(),
+    xpm::Decoded<xpm::NumImage7>(),       xpm::Decoded<xpm::NumImage8>(),
+    xpm::Decoded<xpm::BombImage>(),       xpm::Decoded<xpm::Bomb1Image>(),
+};
+constexpr std::array<xpm::PixelsView, kFaceCount> kFaces = {
+    xpm::Decoded<xpm::StartImage>(),
+    xpm::Decoded<xpm::ClearImage>(),
+    xpm::Decoded<xpm::FailImage>(),
+};
+// The window system picks the size it shows: each whole multiple up to 400 % is there,
+// every design pixel a block of screen pixels, so that none is drawn smoothed.
+constexpr std::array<xpm::PixelsView, 4> kIconSizes = {
+    xpm::Decoded<xpm::AppIcon, 1>(),
+    xpm::Decoded<xpm::AppIcon, 2>(),
+    xpm::Decoded<xpm::AppIcon, 3>(),
+    xpm::Decoded<xpm::AppIcon, 4>(),
+};
 
-QPixmap Load(const char* name) {
-    const QString path =
-        QStringLiteral(":/images/") + QString::fromUtf8(name) + QStringLiteral(".xpm");
-    QPixmap pixmap(path);
-    // The pictures are compiled in: a missing one means a broken build, not a user error.
-    if (pixmap.isNull()) {
-        qFatal("Kestravon: picture %s is missing from the resources", qUtf8Printable(path));
+// Each larger size is the design again, every pixel of it a whole block.
+consteval bool BlocksOf(const xpm::PixelsView& design, const xpm::PixelsView& scaled, int scale) {
+    for (int y = 0; y < scaled.height; ++y) {
+        for (int x = 0; x < scaled.width; ++x) {
+            if (scaled.argb[y * scaled.width + x] !=
+                design.argb[y / scale * design.width + x / scale]) {
+                return false;
+            }
+        }
     }
-    return pixmap;
+    return scaled.width == design.width * scale && scaled.height == design.height * scale;
+}
+static_assert(BlocksOf(kIconSizes[0], kIconSizes[1], 2) &&
+              BlocksOf(kIconSizes[0], kIconSizes[2], 3) &&
+              BlocksOf(kIconSizes[0], kIconSizes[3], 4));
+
+// The pixmap shares the decoded pixels, which live as long as the program.
+QPixmap PixmapOf(const xpm::PixelsView& pixels) {
+    return QPixmap::fromImage(QImage(reinterpret_cast<const uchar*>(pixels.argb), pixels.width,
+                                     pixels.height, pixels.width * 4, QImage::Format_RGB32));
 }
 
 }  // namespace
 
 Pictures::Pictures() {
-    InitImageResources();
-
-    // In the order of the Tile and Face enumerators.
-    static constexpr std::array<const char*, kTileCount> kTileNames = {
-        "NoneImage", "FlagImage", "UnderstandImage", "PushImage",  "NumImage1",
-        "NumImage2", "NumImage3", "NumImage4",       "NumImage5",  "NumImage6",
-        "NumImage7", "NumImage8", "BombImage",       "Bomb1Image",
-    };
-    static constexpr std::array<const char*, kFaceCount> kFaceNames = {"StartImage", "ClearImage",
-                                                                       "失敗Image"};
-    static_assert(kTileNames.back() != nullptr && kFaceNames.back() != nullptr,
-                  "one name per enumerator");
-
     for (std::size_t i = 0; i < tiles_.size(); ++i) {
-        tiles_[i] = Load(kTileNames[i]);
+        tiles_[i] = PixmapOf(kTiles[i]);
     }
     for (std::size_t i = 0; i < faces_.size(); ++i) {
-        faces_[i] = Load(kFaceNames[i]);
+        faces_[i] = PixmapOf(kFaces[i]);
     }
-    // The window system picks the size it shows: each whole multiple up to 400 % is there,
-    // every design pixel a block of screen pixels, so that none is drawn smoothed.
-    const QPixmap icon = Load("AppIcon");
-    for (int scale = 1; scale <= kLargestIconScale; ++scale) {
-        windowIcon_.addPixmap(scale == 1 ? icon
-                                         : icon.scaled(icon.size() * scale, Qt::IgnoreAspectRatio,
-                                                       Qt::FastTransformation));
+    for (const xpm::PixelsView& size : kIconSizes) {
+        windowIcon_.addPixmap(PixmapOf(size));
     }
 }
 

@@ -10,7 +10,7 @@
 
 namespace kestravon {
 
-// Every tile, face and icon picture, loaded once from the compiled-in resources.
+// Every tile, face and icon picture, from the pixels that the compiler decoded.
 //
 // Construct after the QApplication exists (QPixmap needs a GUI application) and keep it
 // alive as long as any reference from it is in use.

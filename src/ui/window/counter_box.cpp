@@ -17,12 +17,28 @@ constexpr double kShrinkStep = 0.5;
 constexpr int kLineEditTextMargin = 2;
 constexpr int kLineEditTextSlack = 1;
 
+// The designed Gothic face where it is installed (Windows), else a Japanese Gothic face that
+// Linux has: the first installed is found once and named alone, since a font whose first
+// family is missing sends Qt through the system's whole list of fallback faces. Where none is
+// installed, that search is the only way to a face, and the font names them all.
+const QStringList& CounterFamilies() {
+    static const QStringList families = [] {
+        const QStringList designed = {QStringLiteral("ＭＳ ゴシック"), QStringLiteral("IPAGothic"),
+                                      QStringLiteral("Noto Sans CJK JP")};
+        const QStringList installed = QFontDatabase::families();
+        for (const QString& family : designed) {
+            if (installed.contains(family, Qt::CaseInsensitive)) {
+                return QStringList{family};
+            }
+        }
+        return designed + QStringList{QFontDatabase::systemFont(QFontDatabase::FixedFont).family()};
+    }();
+    return families;
+}
+
 QFont DesignedFont() {
     QFont font;
-    // The designed Gothic face first, then Japanese Gothic faces that Linux has.
-    font.setFamilies({QStringLiteral("ＭＳ ゴシック"), QStringLiteral("IPAGothic"),
-                      QStringLiteral("Noto Sans CJK JP"),
-                      QFontDatabase::systemFont(QFontDatabase::FixedFont).family()});
+    font.setFamilies(CounterFamilies());
     font.setPointSizeF(kDesignedPointSize);
     font.setBold(true);
     return font;

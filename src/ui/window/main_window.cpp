@@ -54,8 +54,8 @@ MainWindow::MainWindow(Platform& platform, BestTimeTable& bestTimes, const Pictu
     // The face button and the counters stay in view above a board that scrolls.
     header_ = new HeaderBar(game_, pictures, client);
     connect(&header_->face(), &FaceButton::clicked, this, [this] { game_.NewGame(); });
-    board_ = new BoardWidget(game_, pictures,
-                             [this](int cell, Press press) { return game_.PressCell(cell, press); });
+    board_ = new BoardWidget(
+        game_, pictures, [this](int cell, Press press) { return game_.PressCell(cell, press); });
     boardArea_ = new BoardScrollArea(board_, layout::ToPixels(layout::kBoardLeftTwips), client);
     connect(board_, &BoardWidget::cursorMoved, boardArea_, &BoardScrollArea::ShowBoardPart);
     auto* rows = new QVBoxLayout(client);
