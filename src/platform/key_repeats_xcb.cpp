@@ -4,12 +4,29 @@
 #define explicit explicit_field
 #include <xcb/xkb.h>
 #undef explicit
+#include <dlfcn.h>
 #include <QGuiApplication>
-#include <cstdlib>
-
-#include "platform/xcb_functions.h"
 
 namespace kestravon {
+
+namespace {
+
+// The request from the keyboard extension's library that Qt's xcb platform has loaded, or
+// nullptr. The program does not link it: each library it links is searched, as it starts, for
+// every symbol of every library loaded after it.
+decltype(&xcb_xkb_per_client_flags) LoadedPerClientFlags() {
+    void* library = dlopen("libxcb-xkb.so.1", RTLD_LAZY | RTLD_NOLOAD);
+    if (library == nullptr) {
+        return nullptr;
+    }
+    auto* function = reinterpret_cast<decltype(&xcb_xkb_per_client_flags)>(
+        dlsym(library, "xcb_xkb_per_client_flags"));
+    // Qt's platform keeps the library loaded.
+    dlclose(library);
+    return function;
+}
+
+}  // namespace
 
 void AskForDetectableAutoRepeat() {
     // Qt's offscreen platform answers as an X11 application too, without a connection.
@@ -21,17 +38,15 @@ void AskForDetectableAutoRepeat() {
     xcb_connection_t* connection = x11->connection();
     // Qt has set up the keyboard extension for its own connection; the flag is this client's.
     const uint32_t flag = XCB_XKB_PER_CLIENT_FLAG_DETECTABLE_AUTO_REPEAT;
-    const auto perClientFlags = LoadedXcbFunction<decltype(xcb_xkb_per_client_flags)>(
-        "libxcb-xkb.so.1", "xcb_xkb_per_client_flags");
-    const auto perClientFlagsReply = LoadedXcbFunction<decltype(xcb_xkb_per_client_flags_reply)>(
-        "libxcb-xkb.so.1", "xcb_xkb_per_client_flags_reply");
-    if (perClientFlags == nullptr || perClientFlagsReply == nullptr) {
+    const auto perClientFlags = LoadedPerClientFlags();
+    if (perClientFlags == nullptr) {
         return;
     }
     const xcb_xkb_per_client_flags_cookie_t cookie =
         perClientFlags(connection, XCB_XKB_ID_USE_CORE_KBD, flag, flag, 0, 0, 0);
-    // A server without it sends releases between repeats, which Qt flags as best it can.
-    std::free(perClientFlagsReply(connection, cookie, nullptr));
+    // Not waited for, so the start-up makes no round trip for it: a server without it sends
+    // releases between repeats, which Qt flags as best it can.
+    xcb_discard_reply(connection, cookie.sequence);
 }
 
 }  // namespace kestravon

@@ -6,20 +6,16 @@
 #include <QGuiApplication>
 
 #include "platform/pointer_pixels.h"
-#include "platform/xcb_functions.h"
 
 namespace kestravon {
 
 namespace {
 
-// The XInput extension's major opcode, or -1. Qt carries its own XInput code: the extension
-// is named here.
+// The XInput extension's major opcode, or -1. Qt carries its own XInput code, and the program
+// links no libxcb-xinput: the extension is named here.
 int XInputOpcode(xcb_connection_t* connection) {
     static xcb_extension_t xinput = {"XInputExtension", 0};
-    const auto getExtensionData = LoadedXcbFunction<decltype(xcb_get_extension_data)>(
-        "libxcb.so.1", "xcb_get_extension_data");
-    const xcb_query_extension_reply_t* reply =
-        getExtensionData != nullptr ? getExtensionData(connection, &xinput) : nullptr;
+    const xcb_query_extension_reply_t* reply = xcb_get_extension_data(connection, &xinput);
     return reply != nullptr && reply->present ? reply->major_opcode : -1;
 }
 
