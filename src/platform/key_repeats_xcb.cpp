@@ -1,9 +1,16 @@
 // Detectable auto-repeat asked of the X server: a held key's repeats come without releases.
 #include <xcb/xcb.h>
 // The keyboard extension's header names a field "explicit", a keyword in C++.
+#if defined(__clang__)
+#pragma clang diagnostic push
+#pragma clang diagnostic ignored "-Wkeyword-macro"
+#endif
 #define explicit explicit_field
 #include <xcb/xkb.h>
 #undef explicit
+#if defined(__clang__)
+#pragma clang diagnostic pop
+#endif
 #include <dlfcn.h>
 #include <QGuiApplication>
 

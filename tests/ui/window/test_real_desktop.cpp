@@ -74,7 +74,9 @@ QString WindowProperty(const QWidget& window, const char* property) {
     QProcess xprop;
     xprop.start(QStringLiteral("xprop"),
                 {QStringLiteral("-id"), Number(window.winId()), QString::fromLatin1(property)});
-    xprop.waitForFinished(kTimeoutMs);
+    if (!xprop.waitForFinished(kTimeoutMs)) {
+        qWarning("xprop did not run (is x11-utils installed?)");
+    }
     return QString::fromLatin1(xprop.readAllStandardOutput());
 }
 
