@@ -19,7 +19,8 @@
 # process clock, all its threads, read at that moment. The peak memory is the program's largest
 # resident set (wait4), ended by SIGTERM SETTLE_MS (100) after its window mapped, its first
 # paint done. Every run has its own empty settings and runtime folders; all share a font cache
-# of their own (below).
+# of their own (below) and a session bus of their own, as a desktop has one: without a bus,
+# each program would launch one itself (D-Bus's autolaunch) while it is timed.
 #
 # CALLGRIND=1 instead counts each program's instructions with valgrind's callgrind, after the
 # warm-up pair, over a run that starts, shows its window and is ended by SIGTERM a second
@@ -27,6 +28,11 @@
 # over the whole run. The profiles (callgrind_annotate reads them) stay in OUT (default
 # /tmp/kestravon-startup).
 set -euo pipefail
+if [[ -z ${KESTRAVON_STARTUP_BUS:-} ]]; then
+    command -v dbus-run-session >/dev/null ||
+        { echo "startup.sh: dbus-run-session is missing (package dbus-daemon)" >&2; exit 1; }
+    KESTRAVON_STARTUP_BUS=1 exec dbus-run-session -- "$0" "$@"
+fi
 cd "$(dirname "$0")/.."
 build=$(realpath "${1:-build}")
 timer=$build/bench/startup_timer
