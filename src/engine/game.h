@@ -35,9 +35,10 @@ enum class Press {
 
 // What a press did, for a player who cannot see the board: the rest is in the game's state.
 struct PressResult {
-    bool taken =
-        false;       // a disabled cell (a game that has ended), or one off the board, takes none
-    int opened = 0;  // the cells it opened: one, a blank region, or none
+    // A disabled cell (a game that has ended), or one off the board, takes none.
+    bool taken = false;
+    // The cells it opened: one, a blank region, or none.
+    int opened = 0;
 };
 
 struct Cell {

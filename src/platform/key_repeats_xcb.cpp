@@ -12,7 +12,9 @@
 #pragma clang diagnostic pop
 #endif
 #include <dlfcn.h>
-#include <QGuiApplication>
+#include <cstdint>
+
+#include "platform/qt_xcb_connection.h"
 
 namespace kestravon {
 
@@ -36,19 +38,13 @@ decltype(&xcb_xkb_per_client_flags) LoadedPerClientFlags() {
 }  // namespace
 
 void AskForDetectableAutoRepeat() {
-    // Qt's offscreen platform answers as an X11 application too, without a connection.
-    auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-    if (QGuiApplication::platformName() != QLatin1String("xcb") || x11 == nullptr ||
-        x11->connection() == nullptr) {
-        return;
-    }
-    xcb_connection_t* connection = x11->connection();
-    // Qt has set up the keyboard extension for its own connection; the flag is this client's.
-    const uint32_t flag = XCB_XKB_PER_CLIENT_FLAG_DETECTABLE_AUTO_REPEAT;
-    const auto perClientFlags = LoadedPerClientFlags();
+    xcb_connection_t* connection = QtXcbConnection();
+    const auto perClientFlags = connection != nullptr ? LoadedPerClientFlags() : nullptr;
     if (perClientFlags == nullptr) {
         return;
     }
+    // Qt has set up the keyboard extension for its own connection; the flag is this client's.
+    const uint32_t flag = XCB_XKB_PER_CLIENT_FLAG_DETECTABLE_AUTO_REPEAT;
     const xcb_xkb_per_client_flags_cookie_t cookie =
         perClientFlags(connection, XCB_XKB_ID_USE_CORE_KBD, flag, flag, 0, 0, 0);
     // Not waited for, so the start-up makes no round trip for it: a server without it sends

@@ -6,6 +6,7 @@
 #include <QGuiApplication>
 
 #include "platform/pointer_pixels.h"
+#include "platform/qt_xcb_connection.h"
 
 namespace kestravon {
 
@@ -79,14 +80,12 @@ class XcbPointerSnapper final : public QAbstractNativeEventFilter {
 }  // namespace
 
 void SnapPointerToLogicalPixels() {
-    // Qt's offscreen platform answers as an X11 application too, without a connection.
-    auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-    if (QGuiApplication::platformName() != QLatin1String("xcb") || x11 == nullptr ||
-        x11->connection() == nullptr) {
+    xcb_connection_t* connection = QtXcbConnection();
+    if (connection == nullptr) {
         return;
     }
     // Lives as long as the application, which removes it from its dispatcher when it ends.
-    static XcbPointerSnapper snapper(x11->connection());
+    static XcbPointerSnapper snapper(connection);
     qGuiApp->installNativeEventFilter(&snapper);
 }
 

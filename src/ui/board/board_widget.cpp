@@ -220,12 +220,12 @@ void BoardWidget::mousePressEvent(QMouseEvent* event) {
 }
 
 void BoardWidget::keyPressEvent(QKeyEvent* event) {
-    const std::optional<CursorMove> move = CursorMoveFor(*event);
-    const BoardPress* press = FindPress(event->keyCombination());
     if (event->keyCombination() == QKeyCombination(kCountersKey)) {
         Announce(*this, CountersSpeech(game_));
         return;
     }
+    const std::optional<CursorMove> move = CursorMoveFor(*event);
+    const BoardPress* press = FindPress(event->keyCombination());
     if (!move && press == nullptr) {
         QWidget::keyPressEvent(event);
         return;
