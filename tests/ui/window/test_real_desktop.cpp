@@ -3,19 +3,17 @@
 // a Wayland compositor.
 #include <QApplication>
 #include <QKeyEvent>
-#include <QMessageBox>
 #include <QProcess>
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QTest>
-#include <QTimer>
-#include <QWindow>
 #include <chrono>
 #include <cstdlib>
 #include <memory>
 #include <thread>
 
+#include "framed_windows.h"
 #include "main_window_fixture.h"
 #include "platform/key_repeats.h"
 #include "platform/pointer_pixels.h"
@@ -26,8 +24,6 @@
 using namespace kestravon;
 
 namespace {
-
-constexpr int kTimeoutMs = 10000;
 
 bool Xdotool(const QStringList& arguments) {
     return QProcess::execute(QStringLiteral("xdotool"), arguments) == 0;
@@ -59,16 +55,6 @@ QString Number(int value) {
     return QString::number(value);
 }
 
-// Shows the window and waits until the window manager has framed it.
-void ShowFramed(QWidget& window) {
-    window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
-    QTRY_VERIFY_WITH_TIMEOUT(window.frameGeometry() != window.geometry(), kTimeoutMs);
-}
-void ShowFramed(Window& w) {
-    ShowFramed(w.window);
-}
-
 // A property of a shown window as the window manager reads it.
 QString WindowProperty(const QWidget& window, const char* property) {
     QProcess xprop;
@@ -89,7 +75,7 @@ class TestRealDesktop : public QObject {
     void beginnerKeepsItsGeometry() {
         Window w;
         w.window.ChooseLevel(Level::Beginner);
-        ShowFramed(w);
+        ShowFramed(w.window);
         QApplication::processEvents();
         QCOMPARE(w.window.centralWidget()->size(), QSize(148, 197));
         QCOMPARE(w.InClient(w.Board()), QPoint(7, 56));
@@ -100,7 +86,7 @@ class TestRealDesktop : public QObject {
     void hellStaysOnTheScreenAndItsLastCellCanBeReached() {
         Window w;
         w.window.ChooseLevel(Level::Beginner);
-        ShowFramed(w);
+        ShowFramed(w.window);
         w.window.ChooseLevel(Level::Hell);
         const QRect screen = w.window.screen()->availableGeometry();
         QTRY_VERIFY_WITH_TIMEOUT(screen.contains(w.window.frameGeometry()), kTimeoutMs);
@@ -136,23 +122,14 @@ class TestRealDesktop : public QObject {
         QFETCH(QByteArray, command);
         Window w;
         w.window.ChooseLevel(Level::Beginner);
-        ShowFramed(w);
+        ShowFramed(w.window);
         QString actions;
         QString hints;
-        QTimer::singleShot(0, [&] {
-            if (QWidget* shown = QApplication::activeModalWidget()) {
-                // Set once the window manager manages the window.
-                (void)QTest::qWaitFor(
-                    [&] {
-                        actions = WindowProperty(*shown, "_NET_WM_ALLOWED_ACTIONS");
-                        return actions.contains(QLatin1String("CLOSE"));
-                    },
-                    kTimeoutMs);
-                hints = WindowProperty(*shown, "_MOTIF_WM_HINTS");
-                shown->close();
-            }
-        });
-        w.Action(command.constData())->trigger();
+        InspectModalWindows([&] { w.Action(command.constData())->trigger(); },
+                            [&](QWidget& shown) {
+                                actions = WindowProperty(shown, "_NET_WM_ALLOWED_ACTIONS");
+                                hints = WindowProperty(shown, "_MOTIF_WM_HINTS");
+                            });
         QVERIFY2(actions.contains(QLatin1String("_NET_WM_ACTION_CLOSE")) &&
                      !actions.contains(QLatin1String("MAXIMIZE")),
                  qPrintable(actions));
@@ -172,36 +149,25 @@ class TestRealDesktop : public QObject {
         ShowFramed(window);
 
         QStringList boxes;
-        QTimer watch;
-        connect(&watch, &QTimer::timeout, [&] {
-            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-            if (box == nullptr) {
-                return;
+        const auto win = [&window] {
+            const Game& game = window.game();
+            BoardWidget* board = window.findChild<BoardWidget*>(QStringLiteral("ImageMap"));
+            for (int cell = 0; cell < 81 && game.phase() != GamePhase::Won; ++cell) {
+                if (!game.HasMine(cell) && game.cells()[cell].tile == Tile::None) {
+                    QTest::mouseClick(board, Qt::LeftButton, {},
+                                      board->cellGeometry().CellRect(cell).center());
+                }
             }
-            watch.stop();
-            // Once the window manager has framed and placed it.
-            if (QTest::qWaitForWindowExposed(box) &&
-                QTest::qWaitFor([box] { return !box->windowHandle()->frameMargins().isNull(); },
-                                kTimeoutMs)) {
-                const bool over = window.frameGeometry().contains(box->frameGeometry().center());
-                const bool icon =
-                    WindowProperty(*box, "_NET_WM_ICON").contains(QLatin1String("15 x 15"));
-                boxes << QStringLiteral("%1 %2 %3")
-                             .arg(box->text(), over ? "over the game" : "elsewhere",
-                                  icon ? "with its icon" : "without it");
-            }
-            box->accept();
-            watch.start();
+        };
+        InspectModalWindows(win, [&](QWidget& shown) {
+            const bool over = window.frameGeometry().contains(shown.frameGeometry().center());
+            const bool icon =
+                WindowProperty(shown, "_NET_WM_ICON").contains(QLatin1String("15 x 15"));
+            boxes << QStringLiteral("%1 %2 %3")
+                         .arg(shown.property("text").toString(),
+                              over ? "over the game" : "elsewhere",
+                              icon ? "with its icon" : "without it");
         });
-        watch.start(20);
-        const Game& game = window.game();
-        BoardWidget* board = window.findChild<BoardWidget*>(QStringLiteral("ImageMap"));
-        for (int cell = 0; cell < 81 && game.phase() != GamePhase::Won; ++cell) {
-            if (!game.HasMine(cell) && game.cells()[cell].tile == Tile::None) {
-                QTest::mouseClick(board, Qt::LeftButton, {},
-                                  board->cellGeometry().CellRect(cell).center());
-            }
-        }
         QCOMPARE(boxes, (QStringList{"Congratulations!! over the game with its icon",
                                      "ベストタイム更新!!(1位) over the game with its icon"}));
     }
@@ -209,7 +175,7 @@ class TestRealDesktop : public QObject {
     void bothCountersShowOnAFiveColumnBoard() {
         Window w;
         w.window.ChooseLevel(Level::Beginner);
-        ShowFramed(w);
+        ShowFramed(w.window);
         w.window.SetUpBoard(20, 5);
         QTRY_COMPARE_WITH_TIMEOUT(w.window.centralWidget()->width(), layout::kNarrowClientWidth,
                                   kTimeoutMs);
@@ -221,7 +187,7 @@ class TestRealDesktop : public QObject {
     void heldKeysActOnce() {
         Window w;
         w.window.ChooseLevel(Level::Beginner);
-        ShowFramed(w);
+        ShowFramed(w.window);
         QVERIFY(QTest::qWaitForWindowActive(&w.window));
         const auto hold = [](QWidget& receiver, const char* key, Qt::Key counted) {
             KeyCounter keys(counted);

@@ -5,10 +5,10 @@
 #include <QApplication>
 #include <QScreen>
 #include <QTest>
-#include <QTimer>
 #include <QWindow>
 #include <memory>
 
+#include "framed_windows.h"
 #include "main_window_fixture.h"
 #include "platform/key_repeats.h"
 #include "platform/pointer_pixels.h"
@@ -25,7 +25,6 @@ using namespace kestravon;
 
 namespace {
 
-constexpr int kTimeoutMs = 10000;
 constexpr int kScale = 2;
 
 // Each pixel of a design picture as a block of kScale x kScale screen pixels.
@@ -81,9 +80,7 @@ class TestScaledDesktop : public QObject {
     void init() {
         w_ = std::make_unique<Window>();
         w_->window.ChooseLevel(Level::Beginner);
-        w_->window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&w_->window));
-        QTRY_VERIFY_WITH_TIMEOUT(w_->window.frameGeometry() != w_->window.geometry(), kTimeoutMs);
+        ShowFramed(w_->window);
         QCOMPARE(w_->window.devicePixelRatio(), kScale);
     }
     void cleanup() { w_.reset(); }
@@ -143,21 +140,9 @@ class TestScaledDesktop : public QObject {
     // moved up just enough.
     void bestTimesOpenWhollyOnTheScreen() {
         QRect frame;
-        QTimer::singleShot(0, [&frame] {
-            QWidget* shown = QApplication::activeModalWidget();
-            if (shown == nullptr) {
-                return;
-            }
-            // Once the window manager has framed and placed it: it shows (the window manager
-            // maps it once placed) and Qt knows its frame.
-            QWindow* native = shown->windowHandle();
-            if (QTest::qWaitForWindowExposed(native) &&
-                QTest::qWaitFor([&] { return !native->frameMargins().isNull(); }, kTimeoutMs)) {
-                frame = FrameOnScreen(*native);
-            }
-            shown->close();
-        });
-        w_->Action("mnベストタイム")->trigger();
+        InspectModalWindows(
+            [this] { w_->Action("mnベストタイム")->trigger(); },
+            [&frame](QWidget& shown) { frame = FrameOnScreen(*shown.windowHandle()); });
         const QRect screen = w_->window.screen()->availableGeometry();
         QVERIFY(screen.contains(frame));
         QCOMPARE(frame.bottom(), screen.bottom());
